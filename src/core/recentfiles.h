@@ -27,11 +27,13 @@ public:
     };
     std::vector<Entry> entries() const;
 
-    // The stored path of the entry with command id `commandId`; empty when there is none.
+    // The stored path of the entry with command id `commandId`, whole; empty when the list has no such
+    // entry.
     std::string GetMenuText(int commandId) const;
 
-    // Puts `path` at the top: removes an equal entry (paths compare exactly), then moves every entry
-    // down by one and writes `path` as MRU0, flushing after each step.
+    // Puts `path` at the top: removes the entries equal to it (paths compare exactly), then moves every
+    // entry down by one and writes `path` as MRU0; each step reaches the disk as a whole. An empty path,
+    // or one holding a line break or NUL, cannot be stored and leaves the list as it was.
     void SaveMenuChoice(const std::string& path);
 
 private:

@@ -18,7 +18,8 @@ struct SettingsRecord {
 };
 
 // The settings file of a start directory: an existing file there whose name equals "scrivlet.ini"
-// in any letter case, else "<startDir>/scrivlet.ini". Always an absolute path.
+// in any letter case (the exact name first, else the first such name in byte order), else
+// "<startDir>/scrivlet.ini". Always an absolute path.
 std::string settingsFilePath(const std::string& startDir);
 
 // "MRUSize" of section "Options", default 4; read before the application object exists.
