@@ -8,7 +8,7 @@ namespace scrivlet {
 
 // How a tag pair enters a document around the selection [s1, s2) (byte offsets, either order),
 // without copying the selected text: the edits are applied in order, each inserting `text` at `pos`
-// (positions are those of the document at the moment of that edit).
+// (positions are those of the document at the moment of that edit). An empty text gives no edit.
 struct InsertionPlan {
     struct Edit {
         long long pos;
