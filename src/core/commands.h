@@ -118,9 +118,14 @@ struct MenuItem {
 
 // The menu bar in order, top-level group separators included (they are not shown).
 const std::vector<MenuItem>& menuBar();
+// The command item of the menu bar whose own identifier is `id`, searched through every submenu;
+// null when no item carries it.
+const MenuItem* findMenuItem(CommandId id);
 
 struct Accelerator {
-    std::string_view keyText; // "Ctrl+X", "Alt+Backspace", "F3", "Ctrl+Alt+T", "Ctrl+Enter", ...
+    // The key in QKeySequence's portable text: "Ctrl+X", "Ctrl+Del", "Alt+Backspace", "F3",
+    // "Alt+Return", "Ctrl+Return", "Ctrl+Alt+T", ... ("Return" is the main Enter key).
+    std::string_view keyText;
     std::uint8_t flags;       // 0x01 virtual key, 0x08 Ctrl, 0x10 Alt
     std::uint8_t virtualKey;  // Windows virtual-key code as in the table
     CommandId command;
@@ -133,6 +138,8 @@ const CommandInfo* findCommand(CommandId id);
 
 // The string table: hint texts of commands, system commands and unused identifiers.
 std::optional<std::string_view> stringTable(CommandId id);
+// The identifiers of the string table's entries, in table order.
+std::span<const CommandId> stringTableIds();
 // The status-bar hint of `id`: its string-table text up to the first line feed, at most 127
 // characters; empty when it has none.
 std::string statusHint(CommandId id);
