@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqscintilla2-qt6-dev libgl-dev libx11-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqscintilla2-qt6-dev libqt6svg6 libgl-dev libx11-dev
   libgtest-dev
   fonts-dejavu-core fontconfig
   xvfb jwm xdotool x11-utils
