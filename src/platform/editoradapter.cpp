@@ -2,39 +2,85 @@
 
 #include <algorithm>
 
+#include <Qsci/qsciscintilla.h>
 #include <Qsci/qsciscintillabase.h>
 
 namespace scrivlet {
 
 namespace {
 
+using Sci = QsciScintillaBase;
+
 // Groups every change made while it lives into one undo step; nesting is allowed by the editor.
 class UndoStep {
 public:
-    explicit UndoStep(QsciScintillaBase& editor) : editor_(editor)
-    {
-        editor_.SendScintilla(QsciScintillaBase::SCI_BEGINUNDOACTION);
-    }
-    ~UndoStep() { editor_.SendScintilla(QsciScintillaBase::SCI_ENDUNDOACTION); }
+    explicit UndoStep(Sci& editor) : editor_(editor) { editor_.SendScintilla(Sci::SCI_BEGINUNDOACTION); }
+    ~UndoStep() { editor_.SendScintilla(Sci::SCI_ENDUNDOACTION); }
     UndoStep(const UndoStep&) = delete;
     UndoStep& operator=(const UndoStep&) = delete;
 
 private:
-    QsciScintillaBase& editor_;
+    Sci& editor_;
+};
+
+// Holds back the editor's per-change notifications while it lives and then reports the change once.
+// QScintilla answers every insertion and deletion notification by counting the characters from the
+// start of the document to the change, so without this an edit near the end of a large document
+// costs time in proportion to the document (about 4 ms per MB).
+class QuietChange {
+public:
+    explicit QuietChange(Sci& editor)
+        : editor_(editor),
+          mask_(editor.SendScintilla(Sci::SCI_GETMODEVENTMASK)),
+          length_(editor.SendScintilla(Sci::SCI_GETLENGTH)),
+          lines_(editor.SendScintilla(Sci::SCI_GETLINECOUNT)),
+          undoable_(editor.SendScintilla(Sci::SCI_CANUNDO)),
+          redoable_(editor.SendScintilla(Sci::SCI_CANREDO))
+    {
+        editor_.SendScintilla(Sci::SCI_SETMODEVENTMASK, 0UL);
+    }
+
+    ~QuietChange()
+    {
+        editor_.SendScintilla(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask_));
+        const bool changed = editor_.SendScintilla(Sci::SCI_GETLENGTH) != length_ ||
+                             editor_.SendScintilla(Sci::SCI_CANUNDO) != undoable_ ||
+                             editor_.SendScintilla(Sci::SCI_CANREDO) != redoable_ || changed_;
+        if (!changed)
+            return;
+        // The signals the held-back notifications would have raised, once.
+        emit editor_.SCEN_CHANGE();
+        if (auto* sci = qobject_cast<QsciScintilla*>(&editor_)) {
+            emit sci->textChanged();
+            if (editor_.SendScintilla(Sci::SCI_GETLINECOUNT) != lines_)
+                emit sci->linesChanged();
+        }
+    }
+
+    // Marks a change that leaves the length and the undo state as they were.
+    void setChanged() { changed_ = true; }
+
+    QuietChange(const QuietChange&) = delete;
+    QuietChange& operator=(const QuietChange&) = delete;
+
+private:
+    Sci& editor_;
+    long mask_, length_, lines_, undoable_, redoable_;
+    bool changed_ = false;
 };
 
 } // namespace
 
 EditorAdapter::Selection EditorAdapter::selection() const
 {
-    const long long a = editor_.SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART);
-    const long long b = editor_.SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND);
+    const long long a = editor_.SendScintilla(Sci::SCI_GETSELECTIONSTART);
+    const long long b = editor_.SendScintilla(Sci::SCI_GETSELECTIONEND);
     return {std::min(a, b), std::max(a, b)};
 }
 
 long long EditorAdapter::length() const
 {
-    return editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    return editor_.SendScintilla(Sci::SCI_GETLENGTH);
 }
 
 std::string EditorAdapter::textBetween(long long from, long long to) const
@@ -42,39 +88,35 @@ std::string EditorAdapter::textBetween(long long from, long long to) const
     const long long size = length();
     const long long start = std::clamp(std::min(from, to), 0LL, size);
     const long long end = std::clamp(std::max(from, to), 0LL, size);
+    if (end == start)
+        return {};
     // The range pointer reads in place (length-counted, so NUL bytes come along).
     const auto* bytes = reinterpret_cast<const char*>(editor_.SendScintilla(
-        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(end - start)));
-    if (!bytes || end == start)
-        return {};
-    return std::string(bytes, static_cast<std::size_t>(end - start));
+        Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), static_cast<long>(end - start)));
+    return bytes ? std::string(bytes, static_cast<std::size_t>(end - start)) : std::string();
 }
 
-void EditorAdapter::insertAt(long long pos, std::string_view text)
+void EditorAdapter::replaceRange(long long start, long long end, std::string_view text)
 {
-    if (text.empty())
-        return;
-    // Through the target, which takes a length: SCI_INSERTTEXT would stop at a NUL byte.
-    editor_.SendScintilla(QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(pos));
-    editor_.SendScintilla(QsciScintillaBase::SCI_SETTARGETEND, static_cast<unsigned long>(pos));
-    editor_.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(text.size()),
-                          text.data());
+    // Through the target, which takes a length: SCI_INSERTTEXT and SCI_REPLACESEL stop at a NUL byte.
+    editor_.SendScintilla(Sci::SCI_SETTARGETSTART, static_cast<unsigned long>(start));
+    editor_.SendScintilla(Sci::SCI_SETTARGETEND, static_cast<unsigned long>(end));
+    editor_.SendScintilla(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(text.size()), text.data());
 }
 
 void EditorAdapter::placeCaret(long long pos)
 {
-    editor_.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(pos));
+    editor_.SendScintilla(Sci::SCI_GOTOPOS, static_cast<unsigned long>(pos));
 }
 
 void EditorAdapter::replaceSelection(std::string_view text)
 {
     const Selection sel = selection();
-    {
+    if (sel.start != sel.end || !text.empty()) {
+        QuietChange quiet(editor_);
+        quiet.setChanged();
         UndoStep step(editor_);
-        editor_.SendScintilla(QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(sel.start));
-        editor_.SendScintilla(QsciScintillaBase::SCI_SETTARGETEND, static_cast<unsigned long>(sel.end));
-        editor_.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(text.size()),
-                              text.data());
+        replaceRange(sel.start, sel.end, text);
     }
     placeCaret(sel.start + static_cast<long long>(text.size()));
 }
@@ -82,11 +124,24 @@ void EditorAdapter::replaceSelection(std::string_view text)
 void EditorAdapter::applyInsertion(const InsertionPlan& plan)
 {
     if (!plan.edits.empty()) {
+        QuietChange quiet(editor_);
         UndoStep step(editor_);
         for (const InsertionPlan::Edit& edit : plan.edits)
-            insertAt(edit.pos, edit.text);
+            replaceRange(edit.pos, edit.pos, edit.text);
     }
     placeCaret(plan.caret);
+}
+
+void EditorAdapter::undo()
+{
+    QuietChange quiet(editor_);
+    editor_.SendScintilla(Sci::SCI_UNDO);
+}
+
+void EditorAdapter::redo()
+{
+    QuietChange quiet(editor_);
+    editor_.SendScintilla(Sci::SCI_REDO);
 }
 
 } // namespace scrivlet

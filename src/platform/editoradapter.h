@@ -37,8 +37,17 @@ public:
     // its modified flag as they were.
     void applyInsertion(const InsertionPlan& plan);
 
+    // Undo and redo of one step. Unlike the editor's own, their cost does not grow with the position
+    // of the change in the document.
+    void undo();
+    void redo();
+
+    // Every change made here raises the editor's change signals (SCEN_CHANGE, and textChanged and
+    // linesChanged of a QsciScintilla) once, after it is complete; QsciScintillaBase::SCN_MODIFIED is
+    // not raised for it.
+
 private:
-    void insertAt(long long pos, std::string_view text);
+    void replaceRange(long long start, long long end, std::string_view text);
     void placeCaret(long long pos);
 
     QsciScintillaBase& editor_;

@@ -1,6 +1,7 @@
 // Tag insertion on the real QScintilla editor: the outcome table, undo, and the byte-level editor
 // operations it is built on.
 
+#include <QSignalSpy>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
 
@@ -205,6 +206,37 @@ private slots:
         QVERIFY(modified(*editor));
         editor->undo();
         QCOMPARE(bytesOf(*editor), QByteArray("a\0b\xe9 tail", 9));
+    }
+
+    void listenersHearOfEveryChangeOnce()
+    {
+        // Per-change notifications are held back during an insertion; the editor's change signals,
+        // which the command enabling listens to, must still come, once per operation.
+        setBytes(*editor, "word");
+        QSignalSpy text(editor.get(), &QsciScintilla::textChanged);
+        QSignalSpy lines(editor.get(), &QsciScintilla::linesChanged);
+        QSignalSpy modification(editor.get(), &QsciScintilla::modificationChanged);
+        editor->SendScintilla(Sci::SCI_SETSEL, 0UL, 4L);
+        htmlInsert(*editor, std::string_view("<p>\r\n"), std::string_view("\r\n</p>"));
+        QCOMPARE(text.count(), 1);
+        QCOMPARE(lines.count(), 1);
+        QCOMPARE(modification.count(), 1);
+
+        EditorAdapter adapter(*editor);
+        adapter.undo();
+        QCOMPARE(bytesOf(*editor), QByteArray("word"));
+        QCOMPARE(text.count(), 2);
+        QVERIFY(!modified(*editor));
+        adapter.redo();
+        QCOMPARE(bytesOf(*editor), QByteArray("<p>\r\nword\r\n</p>"));
+        QCOMPARE(text.count(), 3);
+
+        adapter.replaceSelection("x");
+        QCOMPARE(text.count(), 4);
+        QCOMPARE(lines.count(), 3);
+
+        htmlInsert(*editor, std::string_view());
+        QCOMPARE(text.count(), 4); // nothing inserted, nothing to hear
     }
 
 private:
