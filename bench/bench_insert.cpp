@@ -10,6 +10,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <cstdio>
+#include <malloc.h>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -36,8 +37,10 @@ long long statusBytes(const char* key)
 }
 
 // Starts a new peak: afterwards VmHWM counts from the present resident size.
+// Memory freed earlier is first handed back, so that it does not hide what comes next.
 void resetPeak()
 {
+    malloc_trim(0);
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
@@ -99,8 +102,8 @@ int main(int argc, char** argv)
 
             char open[] = "<B>";
             char close[] = "</B>";
-            const long long before = statusBytes("VmRSS:");
             resetPeak();
+            const long long before = statusBytes("VmRSS:");
             QElapsedTimer timer;
             timer.start();
             scrivlet::htmlInsert(editor, open, close, true);
@@ -128,8 +131,8 @@ int main(int argc, char** argv)
 
         // The floor: one copy of the selected bytes, in the same run.
         std::vector<char> source(static_cast<std::size_t>(row.bytes), 'x');
-        const long long before = statusBytes("VmRSS:");
         resetPeak();
+        const long long before = statusBytes("VmRSS:");
         QElapsedTimer timer;
         timer.start();
         char* target = static_cast<char*>(std::malloc(static_cast<std::size_t>(row.bytes)));

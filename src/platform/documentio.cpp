@@ -303,7 +303,11 @@ LoadResult loadDocument(QsciScintillaBase& editor, const QString& path)
     editor.SendScintilla(Sci::SCI_SETUNDOCOLLECTION, 1L);
     editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     editor.SendScintilla(Sci::SCI_SETSAVEPOINT);
-    editor.SendScintilla(Sci::SCI_GOTOPOS, 0L);
+    // Caret and view to the start without asking for the caret to be shown: that would lay out the
+    // whole first line, which takes seconds when the file is one long line of minified markup.
+    editor.SendScintilla(Sci::SCI_SETEMPTYSELECTION, 0UL);
+    editor.SendScintilla(Sci::SCI_SETFIRSTVISIBLELINE, 0UL);
+    editor.SendScintilla(Sci::SCI_SETXOFFSET, 0UL);
     return result;
 }
 

@@ -23,53 +23,34 @@ private:
     Sci& editor_;
 };
 
-// Holds back the editor's per-change notifications while it lives and then reports the change once.
-// QScintilla answers every insertion and deletion notification by counting the characters from the
-// start of the document to the change, so without this an edit near the end of a large document
-// costs time in proportion to the document (about 4 ms per MB).
-class QuietChange {
-public:
-    explicit QuietChange(Sci& editor)
-        : editor_(editor),
-          mask_(editor.SendScintilla(Sci::SCI_GETMODEVENTMASK)),
-          length_(editor.SendScintilla(Sci::SCI_GETLENGTH)),
-          lines_(editor.SendScintilla(Sci::SCI_GETLINECOUNT)),
-          undoable_(editor.SendScintilla(Sci::SCI_CANUNDO)),
-          redoable_(editor.SendScintilla(Sci::SCI_CANREDO))
-    {
-        editor_.SendScintilla(Sci::SCI_SETMODEVENTMASK, 0UL);
-    }
-
-    ~QuietChange()
-    {
-        editor_.SendScintilla(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask_));
-        const bool changed = editor_.SendScintilla(Sci::SCI_GETLENGTH) != length_ ||
-                             editor_.SendScintilla(Sci::SCI_CANUNDO) != undoable_ ||
-                             editor_.SendScintilla(Sci::SCI_CANREDO) != redoable_ || changed_;
-        if (!changed)
-            return;
-        // The signals the held-back notifications would have raised, once.
-        emit editor_.SCEN_CHANGE();
-        if (auto* sci = qobject_cast<QsciScintilla*>(&editor_)) {
-            emit sci->textChanged();
-            if (editor_.SendScintilla(Sci::SCI_GETLINECOUNT) != lines_)
-                emit sci->linesChanged();
-        }
-    }
-
-    // Marks a change that leaves the length and the undo state as they were.
-    void setChanged() { changed_ = true; }
-
-    QuietChange(const QuietChange&) = delete;
-    QuietChange& operator=(const QuietChange&) = delete;
-
-private:
-    Sci& editor_;
-    long mask_, length_, lines_, undoable_, redoable_;
-    bool changed_ = false;
-};
-
 } // namespace
+
+QuietEdit::QuietEdit(Sci& editor)
+    : editor_(editor),
+      mask_(editor.SendScintilla(Sci::SCI_GETMODEVENTMASK)),
+      lines_(editor.SendScintilla(Sci::SCI_GETLINECOUNT))
+{
+    // Only the notifications that announce a change stay on: they are cheap, and they tell whether
+    // anything changed at all.
+    editor_.SendScintilla(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(Sci::SC_MOD_BEFOREINSERT |
+                                                                               Sci::SC_MOD_BEFOREDELETE));
+    watch_ = QObject::connect(&editor_, &Sci::SCN_MODIFIED, [this] { changed_ = true; });
+}
+
+QuietEdit::~QuietEdit()
+{
+    QObject::disconnect(watch_);
+    editor_.SendScintilla(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask_));
+    if (!changed_)
+        return;
+    // The signals that the held-back notifications would have raised, once.
+    emit editor_.SCEN_CHANGE();
+    if (auto* sci = qobject_cast<QsciScintilla*>(&editor_)) {
+        emit sci->textChanged();
+        if (editor_.SendScintilla(Sci::SCI_GETLINECOUNT) != lines_)
+            emit sci->linesChanged();
+    }
+}
 
 EditorAdapter::Selection EditorAdapter::selection() const
 {
@@ -113,8 +94,7 @@ void EditorAdapter::replaceSelection(std::string_view text)
 {
     const Selection sel = selection();
     if (sel.start != sel.end || !text.empty()) {
-        QuietChange quiet(editor_);
-        quiet.setChanged();
+        QuietEdit quiet(editor_);
         UndoStep step(editor_);
         replaceRange(sel.start, sel.end, text);
     }
@@ -124,7 +104,7 @@ void EditorAdapter::replaceSelection(std::string_view text)
 void EditorAdapter::applyInsertion(const InsertionPlan& plan)
 {
     if (!plan.edits.empty()) {
-        QuietChange quiet(editor_);
+        QuietEdit quiet(editor_);
         UndoStep step(editor_);
         for (const InsertionPlan::Edit& edit : plan.edits)
             replaceRange(edit.pos, edit.pos, edit.text);
@@ -134,13 +114,13 @@ void EditorAdapter::applyInsertion(const InsertionPlan& plan)
 
 void EditorAdapter::undo()
 {
-    QuietChange quiet(editor_);
+    QuietEdit quiet(editor_);
     editor_.SendScintilla(Sci::SCI_UNDO);
 }
 
 void EditorAdapter::redo()
 {
-    QuietChange quiet(editor_);
+    QuietEdit quiet(editor_);
     editor_.SendScintilla(Sci::SCI_REDO);
 }
 

@@ -3,11 +3,34 @@
 #include <string>
 #include <string_view>
 
+#include <QMetaObject>
+
 #include "core/insertplan.h"
 
 class QsciScintillaBase;
 
 namespace scrivlet {
+
+// While it lives, holds back the editor's per-change notifications (SCN_MODIFIED); when it ends and
+// the text changed, raises the editor's change signals once (SCEN_CHANGE, and textChanged and, when
+// the line count changed, linesChanged of a QsciScintilla). QScintilla answers every insertion and
+// deletion notification by counting the characters from the start of the document to the change, so
+// an edit made outside such a hold costs time in proportion to its position (about 4 ms per MB before
+// it). Wrap any edit of a possibly large document in one, typing included.
+class QuietEdit {
+public:
+    explicit QuietEdit(QsciScintillaBase& editor);
+    ~QuietEdit();
+    QuietEdit(const QuietEdit&) = delete;
+    QuietEdit& operator=(const QuietEdit&) = delete;
+
+private:
+    QsciScintillaBase& editor_;
+    long mask_;
+    long lines_;
+    bool changed_ = false;
+    QMetaObject::Connection watch_;
+};
 
 // The editor operations that markup insertion relies on, on the document's bytes. Positions are byte
 // offsets into the document; no text passes through QString.
@@ -42,9 +65,7 @@ public:
     void undo();
     void redo();
 
-    // Every change made here raises the editor's change signals (SCEN_CHANGE, and textChanged and
-    // linesChanged of a QsciScintilla) once, after it is complete; QsciScintillaBase::SCN_MODIFIED is
-    // not raised for it.
+    // Every change made here is made inside a QuietEdit.
 
 private:
     void replaceRange(long long start, long long end, std::string_view text);

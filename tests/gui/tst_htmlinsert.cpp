@@ -237,6 +237,19 @@ private slots:
 
         htmlInsert(*editor, std::string_view());
         QCOMPARE(text.count(), 4); // nothing inserted, nothing to hear
+
+        {
+            // A change of the same length with undo already available still counts.
+            QuietEdit quiet(*editor);
+            editor->SendScintilla(Sci::SCI_SETTARGETRANGE, 0UL, 1L);
+            editor->SendScintilla(Sci::SCI_REPLACETARGET, 1UL, "P");
+        }
+        QCOMPARE(text.count(), 5);
+        QCOMPARE(bytesOf(*editor).left(1), QByteArray("P"));
+        {
+            QuietEdit quiet(*editor);
+        }
+        QCOMPARE(text.count(), 5);
     }
 
 private:

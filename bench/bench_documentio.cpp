@@ -1,0 +1,214 @@
+// Loading and saving documents on the real editor (offscreen platform): 1, 20 and 100 MB HTML files
+// and one 20 MB single-line minified file, beside the floors measured in the same run (reading the
+// file, copying its bytes, writing them). Files live in /tmp and are read from the page cache.
+// Usage: bench_documentio [max-MB]
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <Qsci/qscilexerhtml.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <cstdio>
+#include <malloc.h>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "platform/documentio.h"
+#include "platform/editoradapter.h"
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+long long statusBytes(const char* key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::size_t keyLength = std::strlen(key);
+    while (std::getline(status, line))
+        if (line.compare(0, keyLength, key) == 0)
+            return std::stoll(line.substr(keyLength + 1)) * 1024;
+    return -1;
+}
+
+// Starts a new peak: afterwards VmHWM counts from the present resident size.
+// Memory freed earlier is first handed back, so that it does not hide what comes next.
+void resetPeak()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double mib(long long bytes) { return double(bytes) / (1 << 20); }
+
+class Stopwatch {
+public:
+    Stopwatch() { timer_.start(); }
+    double ms() const { return timer_.nsecsElapsed() / 1e6; }
+
+private:
+    QElapsedTimer timer_;
+};
+
+// HTML of exactly `size` bytes: CRLF lines of markup, or one line when `minified`.
+QByteArray htmlText(qsizetype size, bool minified)
+{
+    const QByteArray unit = minified
+        ? QByteArray("<div class=\"c\"><a href=\"/x?id=1\">Lorem</a><span>ipsum dolor</span></div>")
+        : QByteArray("    <p class=\"x\">Lorem ipsum dolor sit amet, <b>consectetur</b> adipiscing.</p>\r\n");
+    QByteArray text;
+    text.reserve(size);
+    while (text.size() + unit.size() <= size)
+        text += unit;
+    text += QByteArray(size - text.size(), ' ');
+    return text;
+}
+
+struct Row {
+    const char* label;
+    qsizetype bytes;
+    bool minified;
+};
+
+struct Figures {
+    double readMs = 0, copyMs = 0, writeMs = 0;
+    double loadMs = 0, paintMs = 0, keyMs = 0, quietKeyMs = 0, saveMs = 0;
+    long long loadPeak = 0, resident = 0;
+    bool exact = false;
+};
+
+Figures measure(const QString& in, const QString& out, const Row& row)
+{
+    Figures f;
+    {
+        QFile file(in);
+        file.open(QIODevice::ReadOnly);
+        const Stopwatch t;
+        const QByteArray bytes = file.readAll();
+        f.readMs = t.ms();
+    }
+    {
+        const QByteArray source = htmlText(row.bytes, row.minified);
+        const Stopwatch t;
+        char* copy = static_cast<char*>(std::malloc(std::size_t(source.size())));
+        std::memcpy(copy, source.constData(), std::size_t(source.size()));
+        f.copyMs = t.ms();
+        volatile char sink = copy[source.size() - 1];
+        (void)sink;
+        std::free(copy);
+
+        QFile file(out);
+        file.open(QIODevice::WriteOnly);
+        const Stopwatch w;
+        file.write(source);
+        file.close();
+        f.writeMs = w.ms();
+        QFile::remove(out);
+    }
+
+    QsciScintilla editor;
+    editor.setLexer(new QsciLexerHTML(&editor));
+    editor.resize(1000, 700);
+    editor.show();
+    QApplication::processEvents();
+
+    resetPeak();
+    const long long before = statusBytes("VmRSS:");
+    {
+        const Stopwatch t;
+        if (!scrivlet::loadDocument(editor, in).ok)
+            std::exit(1);
+        f.loadMs = t.ms();
+    }
+    f.loadPeak = statusBytes("VmHWM:") - before;
+    f.resident = statusBytes("VmRSS:") - before;
+    {
+        const Stopwatch t;
+        editor.viewport()->grab(); // the first painted screen: coloured, editable
+        f.paintMs = t.ms();
+    }
+    {
+        // One keystroke at the start of the document's middle line, painted: as the editor takes it,
+        // and inside a QuietEdit.
+        const long middle = editor.SendScintilla(Sci::SCI_POSITIONFROMLINE,
+                                                 editor.SendScintilla(Sci::SCI_GETLINECOUNT) / 2);
+        editor.SendScintilla(Sci::SCI_GOTOPOS, middle);
+        editor.viewport()->grab();
+        const auto keystroke = [&editor] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+            const Stopwatch t;
+            QApplication::sendEvent(&editor, &press);
+            QApplication::sendEvent(&editor, &release);
+            editor.viewport()->grab();
+            return t.ms();
+        };
+        f.keyMs = keystroke();
+        {
+            const Stopwatch t;
+            {
+                scrivlet::QuietEdit quiet(editor);
+                keystroke();
+            }
+            f.quietKeyMs = t.ms();
+        }
+        scrivlet::EditorAdapter(editor).undo();
+    }
+    {
+        const Stopwatch t;
+        if (!scrivlet::saveDocument(editor, out))
+            std::exit(1);
+        f.saveMs = t.ms();
+    }
+    QFile a(in), b(out);
+    f.exact = a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) && a.readAll() == b.readAll();
+    QFile::remove(out);
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const long long maxMb = argc > 1 ? std::atoll(argv[1]) : 100;
+
+    const Row rows[] = {
+        {"1 MB", qsizetype(1) << 20, false},
+        {"20 MB", qsizetype(20) << 20, false},
+        {"100 MB", qsizetype(100) << 20, false},
+        {"20 MB 1-line", qsizetype(20) << 20, true},
+    };
+    QTemporaryDir dir;
+
+    std::printf("%-13s | %8s %8s %8s | %8s %9s %8s %9s %8s %9s %8s | %s\n", "file", "read ms", "copy ms",
+                "write ms", "load ms", "load +MB", "doc MB", "paint ms", "key ms", "quiet key", "save ms",
+                "round trip");
+    for (const Row& row : rows) {
+        if (row.bytes > (maxMb << 20))
+            continue;
+        const QString in = dir.filePath(QStringLiteral("in.htm"));
+        const QString out = dir.filePath(QStringLiteral("out.htm"));
+        {
+            QFile file(in);
+            if (!file.open(QIODevice::WriteOnly) || file.write(htmlText(row.bytes, row.minified)) != row.bytes)
+                return 1;
+        }
+        const Figures f = measure(in, out, row);
+        std::printf("%-13s | %8.1f %8.1f %8.1f | %8.1f %9.1f %8.1f %9.1f %8.1f %9.1f %8.1f | %s\n", row.label,
+                    f.readMs, f.copyMs, f.writeMs, f.loadMs, mib(f.loadPeak), mib(f.resident), f.paintMs, f.keyMs,
+                    f.quietKeyMs, f.saveMs, f.exact ? "byte-exact" : "DIFFERS");
+        QFile::remove(in);
+    }
+    std::printf("\nfloors: read = QFile::readAll, copy = malloc+memcpy, write = QFile::write; "
+                "load +MB = peak added while loading, doc MB = resident added by the document; "
+                "key = one keystroke in the middle line, painted; quiet key = the same inside a QuietEdit\n");
+    return 0;
+}
