@@ -20,6 +20,8 @@ struct LoadResult {
 // the start with nothing selected, the document is unmodified with nothing to undo, the editor's
 // colouring and per-document settings are kept, the code page is UTF-8 when the bytes are valid UTF-8
 // and 8-bit otherwise, and Enter inserts the file's first line end (CRLF when it has none).
+// QsciScintilla::document() does not know of the loaded document: it keeps naming the editor's first,
+// empty one (kept alive for that), so share or swap documents through Scintilla's messages instead.
 LoadResult loadDocument(QsciScintillaBase& editor, const QString& path);
 
 // Writes the document's bytes exactly to `path` through a temporary file beside it that replaces the

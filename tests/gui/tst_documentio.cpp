@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <Qsci/qscidocument.h>
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qsciscintilla.h>
 
@@ -228,6 +229,22 @@ private slots:
         editor->SendScintilla(Sci::SCI_COLOURISE, 0UL, -1L);
         QCOMPARE(editor->SendScintilla(Sci::SCI_GETSTYLEAT, 1UL), long(QsciLexerHTML::Tag));
         QCOMPARE(editor->SendScintilla(Sci::SCI_GETSTYLEAT, 9UL), long(QsciLexerHTML::UnknownTag));
+    }
+
+    void editorsOwnDocumentApiStaysSafeAfterLoads()
+    {
+        // QsciScintilla still names the document it was created with; swapping it out must not touch
+        // freed memory (this shows under a memory checker).
+        const QString path = dir.filePath(QStringLiteral("twice.htm"));
+        writeFile(path, "<p>x</p>");
+        QVERIFY(loadDocument(*editor, path).ok);
+        QVERIFY(loadDocument(*editor, path).ok);
+        QsciScintilla other; // outlives `remembered`: QScintilla releases a document through a live editor
+        const QsciDocument remembered = editor->document();
+        editor->setDocument(QsciDocument());
+        other.setDocument(remembered);
+        QCOMPARE(other.SendScintilla(Sci::SCI_GETLENGTH), 1L); // the editor's first text, " "
+        editor.reset();
     }
 
     void failedLoadLeavesTheEditorAsItWas_data()
