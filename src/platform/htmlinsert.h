@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 class QsciScintillaBase;
@@ -17,5 +18,7 @@ void htmlInsert(QsciScintillaBase& editor, char* openTag, char* closeTag, bool l
 // The same insertion with texts taken exactly as given, no case conversion. An empty `closeTag`
 // means no closing text.
 void htmlInsert(QsciScintillaBase& editor, std::string_view openTag, std::string_view closeTag = {});
+// A null closing text goes through the converting form above, or is simply left out.
+void htmlInsert(QsciScintillaBase& editor, std::string_view openTag, std::nullptr_t) = delete;
 
 } // namespace scrivlet
