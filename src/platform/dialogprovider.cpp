@@ -1,5 +1,7 @@
 #include "platform/dialogprovider.h"
 
+#include <algorithm>
+
 #include <QColorDialog>
 #include <QDialog>
 #include <QDir>
@@ -38,21 +40,27 @@ QString runFileDialog(QWidget* parent, DialogProvider::FileRequest& request, QFi
     dialog.setAcceptMode(mode);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(request.filters);
-    if (!request.selectedFilter.isEmpty())
-        dialog.selectNameFilter(request.selectedFilter);
+    // Each filter reads "<description> (<patterns>)"; the details are hidden so that the user sees
+    // the description exactly.
+    QStringList names;
+    for (const DialogProvider::Filter& f : request.filters)
+        names << f.description + QStringLiteral(" (") + f.patterns + QLatin1Char(')');
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setNameFilters(names);
+    if (request.selectedFilter >= 0 && request.selectedFilter < names.size())
+        dialog.selectNameFilter(names.at(request.selectedFilter));
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);
     if (request.executablesOnly) {
         auto* proxy = new ExecutableFilter(&dialog);
         dialog.setProxyModel(proxy);
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request, proxy](const QString& f) {
-            dialog.setProxyModel(f == request.filters.value(0) ? proxy : nullptr);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, names, proxy](const QString& f) {
+            dialog.setProxyModel(f == names.value(0) ? proxy : nullptr);
         });
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    request.selectedFilter = dialog.selectedNameFilter();
+    request.selectedFilter = std::max(0, int(names.indexOf(dialog.selectedNameFilter())));
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }
 

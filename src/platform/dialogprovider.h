@@ -22,10 +22,14 @@ public:
     // Installs a provider (a test's); nullptr restores the real dialogs. Not owned.
     static void setInstance(DialogProvider* provider);
 
+    struct Filter {
+        QString description; // shown exactly, e.g. "HTML Files (*.htm, *.html)"
+        QString patterns;    // blank-separated wildcards in force, e.g. "*.htm *.html"
+    };
     struct FileRequest {
         QString caption;        // empty: the toolkit's default caption
-        QStringList filters;    // "HTML Files (*.htm *.html)", ...; the first is preselected unless selectedFilter is set
-        QString selectedFilter; // in/out: the filter in force
+        QList<Filter> filters;
+        int selectedFilter = 0; // in/out: the index of the filter in force
         QString directory;      // empty: the current folder
         QString defaultSuffix;  // added to a typed name without an extension (save only)
         bool executablesOnly = false; // the first filter lists files with the execute bit

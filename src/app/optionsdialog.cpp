@@ -1,0 +1,7 @@
+#include "app/scrivletapp.h"
+
+namespace scrivlet {
+
+void TScrivletApp::CmOptions() {}
+
+} // namespace scrivlet

@@ -1,0 +1,7 @@
+#include "documents/mdichild.h"
+
+namespace scrivlet {
+
+void TMDIScrivletChild::CmBrowserView() {}
+
+} // namespace scrivlet
