@@ -21,7 +21,8 @@ QFont editorFont()
     QFont font(QStringLiteral("courier"));
     font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
     font.setFixedPitch(true);
-    font.setPixelSize(10);
+    // 10 pixels high; the editor takes point sizes, so convert at the screen's 96 dpi.
+    font.setPointSizeF(7.5);
     return font;
 }
 
