@@ -69,6 +69,22 @@ void TScrivletEdit::SetupWindow()
     releaseAcceleratorKeys(*this);
 }
 
+bool TScrivletEdit::isColoured() const
+{
+    return lexer() != nullptr;
+}
+
+void TScrivletEdit::documentLoaded()
+{
+    if (SendScintilla(SCI_GETLENGTH) <= ColouringLimit)
+        return;
+    // Without the lexer the default style carries the font for the whole text.
+    const QColor paper = lexer_->defaultPaper();
+    setLexer(nullptr);
+    setFont(lexer_->defaultFont());
+    setPaper(paper);
+}
+
 void TScrivletEdit::SetBkgndColor(const QColor& color)
 {
     lexer_->setPaper(color, -1);

@@ -22,6 +22,14 @@ public:
     // Paints the background of every style in `color`, the text colours untouched.
     void SetBkgndColor(const QColor& color);
 
+    // Documents larger than this are shown without colouring: the HTML lexer styles everything
+    // before the caret, which freezes the window for seconds at the end of a 100 MB page.
+    static constexpr long ColouringLimit = 8L * 1024 * 1024;
+    bool isColoured() const;
+
+protected:
+    void documentLoaded() override;
+
 private:
     QsciLexerHTML* lexer_ = nullptr;
 };

@@ -83,6 +83,7 @@ bool FileEditor::ReplaceWith(const QString& path)
         showMessage(tr("Unable to read file %1 from disk.").arg(path), QMessageBox::Warning, QMessageBox::Ok);
         return false;
     }
+    documentLoaded();
     SetFileName(path);
     emit commandStateChanged();
     return true;

@@ -78,6 +78,8 @@ signals:
     void commandStateChanged();
 
 protected:
+    // Runs after a file was loaded into the editor, before its name is set.
+    virtual void documentLoaded() {}
     // Shows a message box captioned with the application's name.
     int showMessage(const QString& text, int icon, int buttons);
 
