@@ -79,9 +79,9 @@ void TScrivletEdit::documentLoaded()
     if (SendScintilla(SCI_GETLENGTH) <= ColouringLimit)
         return;
     // Without the lexer the default style carries the font for the whole text.
-    const QColor paper = lexer_->defaultPaper();
+    const QColor paper = lexer_->QsciLexer::defaultPaper();
     setLexer(nullptr);
-    setFont(lexer_->defaultFont());
+    setFont(lexer_->QsciLexer::defaultFont());
     setPaper(paper);
 }
 
