@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QMenu>
 #include <QPrinter>
 
 #include "core/fixedtags.h"
@@ -30,6 +31,25 @@ const ResponseTable<TMDIScrivletChild>& childTable()
     return table;
 }
 
+// The system menu's items show the hints of the window's system commands.
+void setSystemMenuHints(QMenu* menu)
+{
+    if (!menu)
+        return;
+    static const struct {
+        const char* text;
+        CommandId id;
+    } systemCommands[] = {
+        {"Restore", 61728}, {"Move", 61456}, {"Size", 61440}, {"Minimize", 61472}, {"Maximize", 61488}, {"Close", 61536},
+    };
+    for (QAction* action : menu->actions()) {
+        const QString text = action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        for (const auto& command : systemCommands)
+            if (text == QLatin1String(command.text))
+                action->setStatusTip(QString::fromStdString(statusHint(command.id)));
+    }
+}
+
 } // namespace
 
 TMDIScrivletChild::TMDIScrivletChild(TMDIScrivletClient& /*parent*/, const char* title, TScrivletEdit* clientWnd)
@@ -39,6 +59,7 @@ TMDIScrivletChild::TMDIScrivletChild(TMDIScrivletClient& /*parent*/, const char*
     setWindowIcon(QIcon(QStringLiteral(":/icons/scrivlet.svg")));
     setWidget(clientWnd);
     storedCaption_ = title ? QString::fromLatin1(title) : QString();
+    setSystemMenuHints(systemMenu());
     connect(client, &FileEditor::fileNameChanged, this, [this] {
         // A document that takes a file name is known by its path alone.
         storedCaption_.clear();
