@@ -18,42 +18,14 @@
 #include <fstream>
 #include <string>
 
+#include "benchsupport.h"
 #include "platform/documentio.h"
 #include "platform/editoradapter.h"
 
 namespace {
 
+using namespace bench;
 using Sci = QsciScintillaBase;
-
-long long statusBytes(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::size_t keyLength = std::strlen(key);
-    while (std::getline(status, line))
-        if (line.compare(0, keyLength, key) == 0)
-            return std::stoll(line.substr(keyLength + 1)) * 1024;
-    return -1;
-}
-
-// Starts a new peak: afterwards VmHWM counts from the present resident size.
-// Memory freed earlier is first handed back, so that it does not hide what comes next.
-void resetPeak()
-{
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-double mib(long long bytes) { return double(bytes) / (1 << 20); }
-
-class Stopwatch {
-public:
-    Stopwatch() { timer_.start(); }
-    double ms() const { return timer_.nsecsElapsed() / 1e6; }
-
-private:
-    QElapsedTimer timer_;
-};
 
 // HTML of exactly `size` bytes: CRLF lines of markup, or one line when `minified`.
 QByteArray htmlText(qsizetype size, bool minified)

@@ -16,35 +16,15 @@
 #include <string>
 #include <vector>
 
+#include "benchsupport.h"
 #include "platform/documentio.h"
 #include "platform/editoradapter.h"
 #include "platform/htmlinsert.h"
 
 namespace {
 
+using namespace bench;
 using Sci = QsciScintillaBase;
-
-// Resident and peak resident memory of this process in bytes, from /proc/self/status.
-long long statusBytes(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::size_t keyLength = std::strlen(key);
-    while (std::getline(status, line))
-        if (line.compare(0, keyLength, key) == 0)
-            return std::stoll(line.substr(keyLength + 1)) * 1024;
-    return -1;
-}
-
-// Starts a new peak: afterwards VmHWM counts from the present resident size.
-// Memory freed earlier is first handed back, so that it does not hide what comes next.
-void resetPeak()
-{
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-double mib(long long bytes) { return double(bytes) / (1 << 20); }
 
 // HTML-like text of exactly `size` bytes, CRLF lines.
 QByteArray htmlText(qsizetype size)
