@@ -1,0 +1,359 @@
+// Command routing and enabling in the running program: menus, toolbar, accelerators against the
+// editor's own keys, recent files, window list and hints.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/scrivletapp.h"
+#include "app/scrivletframe.h"
+#include "core/commands.h"
+#include "documents/mdichild.h"
+#include "documents/mdiclient.h"
+#include "documents/scrivletedit.h"
+#include "platform/findreplacedialog.h"
+#include "support/appfixture.h"
+
+using namespace scrivlet;
+
+namespace {
+
+const QByteArray NoDocument("[Options]\r\nBlankFile=0\r\n");
+
+QMenu* menuHolding(TScrivletFrame& frame, CommandId itemId)
+{
+    QAction* action = frame.menuAction(itemId);
+    for (QAction* top : frame.menuBar()->actions())
+        if (top->menu() && top->menu()->actions().contains(action))
+            return top->menu();
+    return nullptr;
+}
+
+QMenu* shownMenu(TScrivletFrame& frame, CommandId itemId)
+{
+    QMenu* menu = menuHolding(frame, itemId);
+    if (menu)
+        emit menu->aboutToShow();
+    return menu;
+}
+
+QSet<CommandId> enabledToolbarButtons(TScrivletFrame& frame)
+{
+    AppFixture::settle();
+    QSet<CommandId> enabled;
+    const QList<QAction*> actions = frame.toolbar()->actions();
+    int index = 0;
+    for (const ToolbarItem& item : scrivlet::toolbar()) {
+        QAction* action = actions.value(index++);
+        if (item.id && action && action->isEnabled())
+            enabled << item.id;
+    }
+    return enabled;
+}
+
+void setText(TScrivletEdit& editor, const QByteArray& text)
+{
+    editor.SendScintilla(QsciScintillaBase::SCI_SETTEXT, 0UL, text.constData());
+}
+
+} // namespace
+
+class TstRouting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void noDocument_data();
+    void noDocument();
+    void oneDocument();
+    void tagActsOnActiveDocument();
+    void everyCommandHasItsHandler();
+    void acceleratorsWinOverEditor_data();
+    void acceleratorsWinOverEditor();
+    void editorKeepsItsOwnKeys();
+    void nextItemFindsNext();
+    void recentFiles();
+    void windowList();
+    void hints();
+};
+
+void TstRouting::noDocument_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("enabled");
+    const struct {
+        const char* name;
+        CommandId id;
+        bool enabled;
+    } rows[] = {
+        {"New", cmd::CmFileNew, true},        {"Open", cmd::CmFileOpen, true},
+        {"Exit", cmd::CmExit, true},          {"Options", cmd::CmOptions, true},
+        {"About", cmd::CmHelpAbout, true},    {"Save", cmd::CmFileSave, false},
+        {"Save As", cmd::CmFileSaveAs, false}, {"Bold tag", cmd::CmBold, false},
+        {"Image tag", cmd::CmIMG, false},     {"Cascade", cmd::CmCascadeChildren, false},
+        {"Tile", cmd::CmTileChildren, false}, {"Arrange", cmd::CmArrangeIcons, false},
+        {"Undo", cmd::CmEditUndo, false},     {"Find", cmd::CmEditFind, false},
+        {"Print", cmd::CmFilePrint, false},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << int(row.id) << row.enabled;
+}
+
+void TstRouting::noDocument()
+{
+    QFETCH(int, id);
+    QFETCH(bool, enabled);
+    AppFixture f(NoDocument);
+    QCOMPARE(f.childCount(), 0);
+    QCOMPARE(f.frame->isCommandEnabled(CommandId(id)), enabled);
+    QCOMPARE(enabledToolbarButtons(*f.frame), (QSet<CommandId>{cmd::CmFileNew, cmd::CmFileOpen}));
+}
+
+void TstRouting::oneDocument()
+{
+    AppFixture f(NoDocument);
+    const QString file = f.path(QStringLiteral("a.htm"));
+    QVERIFY(writeFile(file, "one word"));
+    f.dialogs.openAnswers << file;
+    f.frame->routeCommand(cmd::CmFileOpen);
+    TScrivletEdit& editor = *f.editor();
+    QApplication::clipboard()->clear();
+
+    const QList<CommandId> selectionCommands = {cmd::CmEditCut, cmd::CmEditCopy, cmd::CmEditDelete};
+    for (CommandId id : selectionCommands)
+        QVERIFY2(!f.frame->isCommandEnabled(id), "enabled without a selection");
+    QVERIFY(!f.frame->isCommandEnabled(cmd::CmFileSave)); // unmodified
+    QVERIFY(f.frame->isCommandEnabled(cmd::CmFileSaveAs));
+    QVERIFY(f.frame->isCommandEnabled(cmd::CmBold));
+    QVERIFY(f.frame->isCommandEnabled(cmd::CmCascadeChildren));
+    QVERIFY(!f.frame->isCommandEnabled(cmd::CmEditPaste));
+    QVERIFY(!enabledToolbarButtons(*f.frame).contains(cmd::CmEditCut));
+
+    selectBytes(editor, 4, 8);
+    for (CommandId id : selectionCommands)
+        QVERIFY2(f.frame->isCommandEnabled(id), "disabled with a selection");
+    QVERIFY(enabledToolbarButtons(*f.frame).contains(cmd::CmEditCut));
+
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    QVERIFY(f.frame->isCommandEnabled(cmd::CmEditPaste));
+    QVERIFY(enabledToolbarButtons(*f.frame).contains(cmd::CmEditPaste));
+
+    f.frame->routeCommand(cmd::CmEditDelete);
+    QCOMPARE(documentBytes(editor), QByteArray("one "));
+    QVERIFY(f.frame->isCommandEnabled(cmd::CmFileSave));
+    QVERIFY(f.frame->isCommandEnabled(cmd::CmEditUndo));
+    QVERIFY(enabledToolbarButtons(*f.frame).contains(cmd::CmFileSave));
+    QApplication::clipboard()->clear();
+}
+
+void TstRouting::tagActsOnActiveDocument()
+{
+    AppFixture f(NoDocument);
+    f.frame->routeCommand(cmd::CmFileNew);
+    TMDIScrivletChild* first = f.child();
+    f.frame->routeCommand(cmd::CmFileNew);
+    TMDIScrivletChild* second = f.child();
+    QVERIFY(first != second);
+    f.client()->setActiveSubWindow(first);
+    QCOMPARE(f.child(), first);
+    const QByteArray before = documentBytes(*second->client);
+    QVERIFY(f.frame->routeCommand(cmd::CmBold));
+    QVERIFY(documentBytes(*first->client).contains("<b></b>"));
+    QCOMPARE(documentBytes(*second->client), before);
+}
+
+void TstRouting::everyCommandHasItsHandler()
+{
+    AppFixture f; // with the start-up document
+    TMDIScrivletChild* child = f.child();
+    QVERIFY(child);
+    for (const CommandInfo& info : commands()) {
+        const CommandTarget* target = nullptr;
+        switch (info.owner) {
+        case Owner::Editor: target = child->client; break;
+        case Owner::Child: target = child; break;
+        case Owner::Client: target = f.client(); break;
+        case Owner::App: target = f.app.get(); break;
+        case Owner::Frame: target = f.frame; break;
+        case Owner::None: continue;
+        }
+        QVERIFY2(target->hasCommand(info.id),
+                 qPrintable(QStringLiteral("%1 (%2) has no handler").arg(info.id).arg(QString::fromLatin1(info.handler))));
+    }
+}
+
+void TstRouting::acceleratorsWinOverEditor_data()
+{
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<QByteArray>("expected");
+    // The document is "word", with the given anchor and the caret at its end.
+    QTest::newRow("Ctrl+B bolds, not the editor's nothing") << QKeySequence("Ctrl+B") << 0 << QByteArray("<b>word</b>");
+    QTest::newRow("Ctrl+U underlines, not lower case") << QKeySequence("Ctrl+U") << 0 << QByteArray("<u>word</u>");
+    QTest::newRow("Ctrl+A centres, not select all") << QKeySequence("Ctrl+A") << 0 << QByteArray("<center>word</center>");
+    QTest::newRow("Ctrl+T titles, not swap lines") << QKeySequence("Ctrl+T") << 0 << QByteArray("<title>word</title>");
+    QTest::newRow("Ctrl+Del clears all, not delete word") << QKeySequence("Ctrl+Del") << 4 << QByteArray("");
+    QTest::newRow("Ctrl+Return paragraph, not a line end") << QKeySequence("Ctrl+Return") << 4 << QByteArray("word<p>");
+    QTest::newRow("Alt+Return line break, not a line end") << QKeySequence("Alt+Return") << 4 << QByteArray("word<br>");
+    QTest::newRow("Ctrl+Alt+T previews, not a title") << QKeySequence("Ctrl+Alt+T") << 0 << QByteArray("word");
+}
+
+void TstRouting::acceleratorsWinOverEditor()
+{
+    QFETCH(QKeySequence, key);
+    QFETCH(int, anchor);
+    QFETCH(QByteArray, expected);
+    AppFixture f; // the start-up document
+    TScrivletEdit& editor = *f.editor();
+    QApplication::setActiveWindow(f.frame);
+    editor.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(f.frame));
+    setText(editor, "word");
+    selectBytes(editor, anchor, 4);
+    const QKeyCombination combination = key[0];
+    QTest::keyClick(&editor, combination.key(), combination.keyboardModifiers());
+    QCOMPARE(documentBytes(editor), expected);
+    if (combination == QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_T)) {
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("Save File Before Continuing?"));
+    }
+}
+
+void TstRouting::editorKeepsItsOwnKeys()
+{
+    AppFixture f;
+    TScrivletEdit& editor = *f.editor();
+    QApplication::setActiveWindow(f.frame);
+    editor.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(f.frame));
+    QSignalSpy changed(&editor, &QsciScintilla::textChanged);
+    QTest::keyClicks(&editor, QStringLiteral("ab"));
+    QCOMPARE(documentBytes(editor), QByteArray("ab "));
+    QVERIFY(changed.count() >= 1);
+    QVERIFY(isModified(editor));
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QCOMPARE(documentBytes(editor), QByteArray("ab\r\n ")); // a new document's line end
+    // Typing is one undo step.
+    QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(documentBytes(editor), QByteArray(" "));
+    QVERIFY(!isModified(editor));
+    QTest::keyClick(&editor, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(documentBytes(editor), QByteArray("ab\r\n "));
+}
+
+void TstRouting::nextItemFindsNext()
+{
+    AppFixture f;
+    setText(*f.editor(), "a x a x a");
+    f.frame->routeCommand(cmd::CmEditFind);
+    auto* dialog = f.frame->findChild<FindReplaceDialog*>();
+    QVERIFY(dialog);
+    dialog->findChild<QLineEdit*>()->setText(QStringLiteral("x"));
+    emit dialog->findNextRequested();
+    QCOMPARE(f.editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 2L);
+    QAction* next = f.frame->menuAction(cmd::CmNext);
+    QVERIFY(next);
+    shownMenu(*f.frame, cmd::CmNext);
+    QVERIFY(next->isEnabled());
+    next->trigger();
+    QCOMPARE(f.editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 6L);
+}
+
+void TstRouting::recentFiles()
+{
+    AppFixture f(NoDocument);
+    QMenu* file = shownMenu(*f.frame, cmd::CmExit);
+    QVERIFY(file);
+    const QList<QAction*> plain = file->actions();
+    QVERIFY2(!plain.value(plain.indexOf(f.frame->menuAction(cmd::CmExit)) - 2)->isSeparator(),
+             "an empty list adds no separator");
+
+    const QString a = f.path(QStringLiteral("a&b.htm"));
+    const QString b = f.path(QStringLiteral("b.htm"));
+    QVERIFY(writeFile(a, "A"));
+    QVERIFY(writeFile(b, "B"));
+    f.app->SaveMenuChoice(a.toStdString());
+    f.app->SaveMenuChoice(b.toStdString());
+    emit file->aboutToShow();
+    emit file->aboutToShow(); // shown twice: the entries are not repeated
+    QList<QAction*> actions = file->actions();
+    const qsizetype exit = actions.indexOf(f.frame->menuAction(cmd::CmExit));
+    QCOMPARE(actions.size(), plain.size() + 3);
+    QVERIFY(actions[exit - 1]->isSeparator());
+    QCOMPARE(actions[exit - 2]->text(), QStringLiteral("&2 ") + QString(a).replace(QStringLiteral("&"), QStringLiteral("&&")));
+    QCOMPARE(actions[exit - 3]->text(), QStringLiteral("&1 ") + b);
+    QVERIFY(actions[exit - 4]->isSeparator());
+    QVERIFY(actions[exit - 2]->statusTip().isEmpty());
+
+    actions[exit - 2]->trigger();
+    QCOMPARE(f.childCount(), 1);
+    QCOMPARE(f.child()->windowTitle(), a);
+    QCOMPARE(documentBytes(*f.editor()), QByteArray("A"));
+    QCOMPARE(f.app->GetMenuText(TRecentFiles::FirstCommandId), b.toStdString()); // order unchanged
+}
+
+void TstRouting::windowList()
+{
+    AppFixture f; // the start-up document
+    const QString file = f.path(QStringLiteral("w.htm"));
+    QVERIFY(writeFile(file, "w"));
+    f.dialogs.openAnswers << file;
+    f.frame->routeCommand(cmd::CmFileOpen);
+    QMenu* window = shownMenu(*f.frame, cmd::CmCascadeChildren);
+    QVERIFY(window);
+    emit window->aboutToShow();
+    const QList<QAction*> actions = window->actions();
+    QAction* first = actions.value(actions.size() - 2);
+    QAction* second = actions.value(actions.size() - 1);
+    QVERIFY(actions.value(actions.size() - 3)->isSeparator());
+    QCOMPARE(first->text(), QStringLiteral("&1 New Document"));
+    QCOMPARE(second->text(), QStringLiteral("&2 ") + file);
+    QVERIFY(!first->isChecked());
+    QVERIFY(second->isChecked());
+    QVERIFY(first->statusTip().isEmpty());
+    first->trigger();
+    QCOMPARE(f.child()->windowTitle(), QStringLiteral("New Document"));
+}
+
+void TstRouting::hints()
+{
+    AppFixture f;
+    const struct {
+        CommandId item;
+        const char* hint;
+    } rows[] = {
+        {cmd::CmFileNew, "Creates a new window"},
+        {cmd::CmExit, "Quits Scrivlet and prompts to save the documents"},
+        {cmd::CmFontSize, "Change Font Size"}, // "&SIZE" borrows an unused hint
+        {cmd::CmArrangeIcons, "Arrange Icons"}, // so does "&Arrange Icons"
+        {cmd::CmNext, ""},                      // its own id has no text
+    };
+    for (const auto& row : rows) {
+        QAction* action = f.frame->menuAction(row.item);
+        QVERIFY2(action, row.hint);
+        QCOMPARE(action->statusTip(), QString::fromLatin1(row.hint));
+    }
+    // The find-next button has a hint but no tooltip; the others have both.
+    const QList<QAction*> buttons = f.frame->toolbar()->actions();
+    int index = 0;
+    for (const ToolbarItem& item : scrivlet::toolbar()) {
+        QAction* button = buttons.value(index++);
+        if (!item.id)
+            continue;
+        QCOMPARE(button->statusTip(), QString::fromStdString(statusHint(item.id)));
+        QCOMPARE(button->toolTip().isEmpty(), item.id == cmd::CmEditFindNext);
+    }
+    // Closing a menu clears the hint.
+    QMenu* file = menuHolding(*f.frame, cmd::CmExit);
+    f.frame->statusBar()->showMessage(QStringLiteral("Creates a new window"));
+    emit file->aboutToHide();
+    QVERIFY(f.frame->statusBar()->currentMessage().isEmpty());
+}
+
+QTEST_MAIN(TstRouting)
+#include "tst_routing.moc"
