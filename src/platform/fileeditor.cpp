@@ -7,6 +7,7 @@
 
 #include "platform/dialogprovider.h"
 #include "platform/documentio.h"
+#include "platform/editoradapter.h"
 #include "platform/findreplacedialog.h"
 
 namespace scrivlet {
@@ -58,16 +59,46 @@ bool FileEditor::isModified() const
     return SendScintilla(SCI_GETMODIFY) != 0;
 }
 
-void FileEditor::setModifiedFlag(bool modified)
+void FileEditor::keyPressEvent(QKeyEvent* event)
 {
-    if (!modified)
-        SendScintilla(SCI_SETSAVEPOINT);
-    else if (!isModified()) {
-        // Scintilla has no "set modified": an empty undoable change that is undone leaves the flag set.
-        SendScintilla(SCI_BEGINUNDOACTION);
-        SendScintilla(SCI_INSERTTEXT, 0UL, "");
-        SendScintilla(SCI_ENDUNDOACTION);
-    }
+    QuietEdit quiet(*this);
+    QsciScintilla::keyPressEvent(event);
+}
+
+void FileEditor::inputMethodEvent(QInputMethodEvent* event)
+{
+    QuietEdit quiet(*this);
+    QsciScintilla::inputMethodEvent(event);
+}
+
+void FileEditor::dropEvent(QDropEvent* event)
+{
+    QuietEdit quiet(*this);
+    QsciScintilla::dropEvent(event);
+}
+
+void FileEditor::cut()
+{
+    QuietEdit quiet(*this);
+    QsciScintilla::cut();
+}
+
+void FileEditor::paste()
+{
+    QuietEdit quiet(*this);
+    QsciScintilla::paste();
+}
+
+void FileEditor::undo()
+{
+    QuietEdit quiet(*this);
+    QsciScintilla::undo();
+}
+
+void FileEditor::redo()
+{
+    QuietEdit quiet(*this);
+    QsciScintilla::redo();
 }
 
 int FileEditor::showMessage(const QString& text, int icon, int buttons)
@@ -131,8 +162,17 @@ void FileEditor::CmEditUndo() { undo(); }
 void FileEditor::CmEditCut() { cut(); }
 void FileEditor::CmEditCopy() { copy(); }
 void FileEditor::CmEditPaste() { paste(); }
-void FileEditor::CmEditDelete() { SendScintilla(SCI_CLEAR); }
-void FileEditor::CmEditClear() { SendScintilla(SCI_CLEARALL); }
+void FileEditor::CmEditDelete()
+{
+    QuietEdit quiet(*this);
+    SendScintilla(SCI_CLEAR);
+}
+
+void FileEditor::CmEditClear()
+{
+    QuietEdit quiet(*this);
+    SendScintilla(SCI_CLEARALL);
+}
 void FileEditor::CmFileSave() { Save(); }
 void FileEditor::CmFileSaveAs() { SaveAs(); }
 void FileEditor::CmEditFind() { openSearchDialog(false); }
@@ -252,6 +292,7 @@ bool FileEditor::replaceNext(const QString& text, const QString& replacement, bo
         if (SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(needle.size()), needle.constData()) == selStart
             && SendScintilla(SCI_GETTARGETEND) == selEnd) {
             const QByteArray with = encodeForDocument(replacement);
+            QuietEdit quiet(*this);
             SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(with.size()), with.constData());
             SendScintilla(SCI_SETSEL, selStart, selStart + with.size());
         }
@@ -268,18 +309,22 @@ int FileEditor::replaceAll(const QString& text, const QString& replacement, bool
     int count = 0;
     long from = 0;
     SendScintilla(SCI_SETSEARCHFLAGS, searchFlags(matchCase, wholeWord));
-    SendScintilla(SCI_BEGINUNDOACTION);
-    for (;;) {
-        SendScintilla(SCI_SETTARGETSTART, from);
-        SendScintilla(SCI_SETTARGETEND, SendScintilla(SCI_GETLENGTH));
-        const long found = SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(needle.size()), needle.constData());
-        if (found < 0)
-            break;
-        SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(with.size()), with.constData());
-        from = found + with.size();
-        ++count;
+    {
+        QuietEdit quiet(*this);
+        SendScintilla(SCI_BEGINUNDOACTION);
+        for (;;) {
+            SendScintilla(SCI_SETTARGETSTART, from);
+            SendScintilla(SCI_SETTARGETEND, SendScintilla(SCI_GETLENGTH));
+            const long found =
+                SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(needle.size()), needle.constData());
+            if (found < 0)
+                break;
+            SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(with.size()), with.constData());
+            from = found + with.size();
+            ++count;
+        }
+        SendScintilla(SCI_ENDUNDOACTION);
     }
-    SendScintilla(SCI_ENDUNDOACTION);
     if (count == 0)
         showMessage(tr("Cannot find \"%1\".").arg(text), QMessageBox::Warning, QMessageBox::Ok);
     return count;

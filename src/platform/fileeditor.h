@@ -24,7 +24,6 @@ public:
     void SetFileName(const QString& path);
 
     bool isModified() const;
-    void setModifiedFlag(bool modified);
 
     // Loads `path` as raw bytes; on failure shows "Unable to read file %s from disk." and returns false,
     // leaving the text as it was.
@@ -65,6 +64,13 @@ public:
     bool dispatchEnabler(TCommandEnabler& tce) override;
     bool hasCommand(CommandId id) const override;
 
+    // The editor's own edits, each made inside a QuietEdit so that its cost does not grow with its
+    // position in a large document; the change signals are raised once afterwards.
+    void cut() override;
+    void paste() override;
+    void undo() override;
+    void redo() override;
+
     // Searches as the find options say; selects the match or shows "Cannot find \"%s\".".
     bool findNext(const QString& text, bool matchCase, bool wholeWord, bool forward);
     // Replaces the selection when it is a match, then finds the next one.
@@ -78,6 +84,9 @@ signals:
     void commandStateChanged();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Runs after a file was loaded into the editor, before its name is set.
     virtual void documentLoaded() {}
     // Shows a message box captioned with the application's name.

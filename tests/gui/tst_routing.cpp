@@ -232,18 +232,35 @@ void TstRouting::editorKeepsItsOwnKeys()
     editor.setFocus();
     QVERIFY(QTest::qWaitForWindowActive(f.frame));
     QSignalSpy changed(&editor, &QsciScintilla::textChanged);
+    QSignalSpy lines(&editor, &QsciScintilla::linesChanged);
+    QSignalSpy modification(&editor, &QsciScintilla::modificationChanged);
     QTest::keyClicks(&editor, QStringLiteral("ab"));
     QCOMPARE(documentBytes(editor), QByteArray("ab "));
-    QVERIFY(changed.count() >= 1);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(modification.count(), 1);
     QVERIFY(isModified(editor));
+    QVERIFY(enabledToolbarButtons(*f.frame).contains(cmd::CmFileSave));
+    QCOMPARE(lines.count(), 0);
     QTest::keyClick(&editor, Qt::Key_Return);
     QCOMPARE(documentBytes(editor), QByteArray("ab\r\n ")); // a new document's line end
+    QCOMPARE(lines.count(), 1);
     // Typing is one undo step.
     QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(documentBytes(editor), QByteArray(" "));
     QVERIFY(!isModified(editor));
+    QVERIFY(!enabledToolbarButtons(*f.frame).contains(cmd::CmFileSave));
     QTest::keyClick(&editor, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(documentBytes(editor), QByteArray("ab\r\n "));
+
+    // Pasting and cutting by key go through the program's commands.
+    QApplication::clipboard()->setText(QStringLiteral("<i>"));
+    QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(documentBytes(editor), QByteArray("ab\r\n<i> "));
+    selectBytes(editor, 0, 2);
+    QTest::keyClick(&editor, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(documentBytes(editor), QByteArray("\r\n<i> "));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab"));
+    QApplication::clipboard()->clear();
 }
 
 void TstRouting::nextItemFindsNext()
