@@ -1,5 +1,6 @@
 #include "app/optionsdialog.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 

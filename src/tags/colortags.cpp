@@ -36,7 +36,7 @@ private:
 
 namespace {
 
-// Asks for a colour; its code ("#RRGGBB"), or nothing when cancelled.
+// Asks for a colour; nothing when cancelled.
 std::optional<QColor> chooseColor(QWidget* parent)
 {
     TCCDialog dialog(parent, QStringLiteral("Insert HTML Color Code"));
