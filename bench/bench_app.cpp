@@ -131,7 +131,7 @@ bool writeHtml(const QString& path, qsizetype size)
 
 struct Figures {
     double readMs = 0, copyMs = 0;
-    double openMs = 0, keyEndMs = 0, keyMiddleMs = 0, saveMs = 0;
+    double openMs = 0, keyEndMs = 0, keyAgainMs = 0, keyMiddleMs = 0, saveMs = 0;
     long long peak = 0, peakAdded = 0;
     bool saved = false;
 };
@@ -183,6 +183,8 @@ Figures measureFile(scrivlet::TScrivletFrame& frame, const QString& path, qsizet
     if (length != size)
         std::fprintf(stderr, "opened %ld bytes of %lld\n", length, static_cast<long long>(size));
     f.keyEndMs = keystroke(editor, length);
+    // A second one at the same place: the cost of every keystroke, not of the first layout there.
+    f.keyAgainMs = keystroke(editor, length + 1);
     f.keyMiddleMs = keystroke(editor, editor.SendScintilla(Sci::SCI_POSITIONFROMLINE,
                                                            editor.SendScintilla(Sci::SCI_GETLINECOUNT) / 2));
     {
@@ -192,7 +194,7 @@ Figures measureFile(scrivlet::TScrivletFrame& frame, const QString& path, qsizet
     }
     f.peak = statusBytes("VmHWM:");
     f.peakAdded = f.peak - before;
-    f.saved = f.saved && QFile(path).size() == size + 2;
+    f.saved = f.saved && QFile(path).size() == size + 3;
 
     child->setCloseConfirmed(true);
     child->close();
@@ -255,8 +257,8 @@ int main(int argc, char** argv)
         qsizetype bytes;
     };
     const Row rows[] = {{"1 MB", qsizetype(1) << 20}, {"20 MB", qsizetype(20) << 20}, {"100 MB", qsizetype(100) << 20}};
-    std::printf("%-7s | %8s %8s | %8s %8s %8s %8s | %8s %9s %9s | %s\n", "file", "read ms", "copy ms", "open ms",
-                "key end", "key mid", "save ms", "peak MB", "added MB", "limit MB", "saved");
+    std::printf("%-7s | %8s %8s | %8s %8s %8s %8s %8s | %8s %9s %9s | %s\n", "file", "read ms", "copy ms",
+                "open ms", "key end", "again", "key mid", "save ms", "peak MB", "added MB", "limit MB", "saved");
     Figures last;
     qsizetype lastBytes = 0;
     for (const Row& row : rows) {
@@ -267,9 +269,9 @@ int main(int argc, char** argv)
             return 1;
         const Figures f = measureFile(*app.mainWindow(), path, row.bytes);
         const double limit = 2.5 * mib(row.bytes) + 100;
-        std::printf("%-7s | %8.1f %8.1f | %8.1f %8.2f %8.2f %8.1f | %8.1f %9.1f %9.1f | %s\n", row.label, f.readMs,
-                    f.copyMs, f.openMs, f.keyEndMs, f.keyMiddleMs, f.saveMs, mib(f.peak), mib(f.peakAdded), limit,
-                    f.saved ? "yes" : "NO");
+        std::printf("%-7s | %8.1f %8.1f | %8.1f %8.2f %8.2f %8.2f %8.1f | %8.1f %9.1f %9.1f | %s\n", row.label,
+                    f.readMs, f.copyMs, f.openMs, f.keyEndMs, f.keyAgainMs, f.keyMiddleMs, f.saveMs, mib(f.peak),
+                    mib(f.peakAdded), limit, f.saved ? "yes" : "NO");
         QFile::remove(path);
         last = f;
         lastBytes = row.bytes;
@@ -277,10 +279,10 @@ int main(int argc, char** argv)
     if (lastBytes == (qsizetype(100) << 20)) {
         const double limit = 2.5 * mib(lastBytes) + 100;
         std::printf("\ntargets for 100 MB: open %.0f ms < 1000: %s; save %.0f ms < 1000: %s; "
-                    "peak %.0f MB < %.0f: %s; keystroke %.2f/%.2f ms < 5: %s\n",
+                    "peak %.0f MB < %.0f: %s; keystroke %.2f/%.2f/%.2f ms < 5: %s\n",
                     last.openMs, verdict(last.openMs < 1000), last.saveMs, verdict(last.saveMs < 1000),
                     mib(last.peak), limit, verdict(mib(last.peak) < limit),
-                    last.keyEndMs, last.keyMiddleMs, verdict(std::max(last.keyEndMs, last.keyMiddleMs) < 5));
+                    last.keyEndMs, last.keyAgainMs, last.keyMiddleMs, verdict(std::max({last.keyEndMs, last.keyAgainMs, last.keyMiddleMs}) < 5));
     }
     std::printf("\nopen = OpenFile to a painted document window; key = one typed character and its repaint; "
                 "save = Save after the keystrokes; peak = whole process VmHWM from before the open to after "
