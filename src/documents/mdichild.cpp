@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
+#include <QMenu>
 #include <QPrinter>
 
 #include "core/fixedtags.h"
@@ -58,6 +59,11 @@ TMDIScrivletChild::TMDIScrivletChild(TMDIScrivletClient& /*parent*/, const char*
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/icons/scrivlet.svg")));
     setWidget(clientWnd);
+    // The frame's accelerators close (Ctrl+F4) and switch documents; the window menu's own keys would
+    // make those keys ambiguous, so that neither acts.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
     storedCaption_ = title ? QString::fromLatin1(title) : QString();
     setSystemMenuHints(systemMenu());
     connect(client, &FileEditor::fileNameChanged, this, [this] {

@@ -75,6 +75,11 @@ private slots:
     void byteRoundTrip_data();
     void byteRoundTrip();
     void findDialog();
+    void enterKeepsTheFilesLineEnd_data();
+    void enterKeepsTheFilesLineEnd();
+    void saveAsFromPromptRenamesItsOwnWindow();
+    void recentEntryOfMissingFile();
+    void sameFileTwice();
 };
 
 void TstDocuments::newDocument_data()
@@ -408,6 +413,83 @@ void TstDocuments::findDialog()
     QVERIFY(f.frame->isCommandEnabled(cmd::CmEditFind));
     f.frame->routeCommand(cmd::CmEditFind);
     QCOMPARE(searchDialogs(f.frame).size(), 2);
+}
+
+void TstDocuments::enterKeepsTheFilesLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("LF file") << QByteArray("a\nb") << QByteArray("a\nb\n");
+    QTest::newRow("CR file") << QByteArray("a\rb") << QByteArray("a\rb\r");
+    QTest::newRow("CRLF file") << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("no line end: CRLF") << QByteArray("ab") << QByteArray("ab\r\n");
+}
+
+void TstDocuments::enterKeepsTheFilesLineEnd()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, expected);
+    AppFixture f;
+    const QString path = f.path(QStringLiteral("e.htm"));
+    QVERIFY(writeFile(path, file));
+    f.dialogs.openAnswers << path;
+    f.frame->routeCommand(cmd::CmFileOpen);
+    TScrivletEdit& editor = *f.editor();
+    QApplication::setActiveWindow(f.frame);
+    editor.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(f.frame));
+    editor.SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClick(&editor, Qt::Key_Return);
+    QCOMPARE(documentBytes(editor), expected);
+}
+
+void TstDocuments::saveAsFromPromptRenamesItsOwnWindow()
+{
+    AppFixture f(QByteArray("[Options]\r\nBlankFile=0\r\n"));
+    f.frame->routeCommand(cmd::CmFileNew);
+    TMDIScrivletChild* first = f.child();
+    f.frame->routeCommand(cmd::CmFileNew);
+    TMDIScrivletChild* second = f.child();
+    const QString target = f.path(QStringLiteral("first.htm"));
+    f.dialogs.messageAnswers << QMessageBox::Yes << QMessageBox::Cancel;
+    f.dialogs.saveAnswers << target;
+    QVERIFY(!f.frame->close());
+    QCOMPARE(first->windowTitle(), target);
+    QCOMPARE(second->windowTitle(), QStringLiteral("New Document"));
+    QCOMPARE(f.child(), second);
+    QVERIFY(!isModified(*first->client));
+    QCOMPARE(f.childCount(), 2);
+}
+
+void TstDocuments::recentEntryOfMissingFile()
+{
+    AppFixture f(QByteArray("[Options]\r\nBlankFile=0\r\n"));
+    const QString missing = f.path(QStringLiteral("gone.htm"));
+    f.app->SaveMenuChoice(missing.toStdString());
+    QVERIFY(f.frame->routeCommand(TRecentFiles::FirstCommandId));
+    QCOMPARE(f.childCount(), 1);
+    QCOMPARE(f.dialogs.messages.value(0).text, QStringLiteral("Unable to read file %1 from disk.").arg(missing));
+    QCOMPARE(f.child()->windowTitle(), QString());
+    QCOMPARE(documentBytes(*f.editor()), QByteArray(" "));
+    // An entry that does not exist reads as an empty name.
+    QVERIFY(f.frame->routeCommand(TRecentFiles::FirstCommandId + 5));
+    QCOMPARE(f.dialogs.messages.value(1).text, QStringLiteral("Unable to read file  from disk."));
+}
+
+void TstDocuments::sameFileTwice()
+{
+    AppFixture f;
+    const QString path = f.path(QStringLiteral("twice.htm"));
+    QVERIFY(writeFile(path, "x"));
+    f.dialogs.openAnswers << path << path;
+    f.frame->routeCommand(cmd::CmFileOpen);
+    TScrivletEdit* one = f.editor();
+    f.frame->routeCommand(cmd::CmFileOpen);
+    TScrivletEdit* two = f.editor();
+    QVERIFY(one != two);
+    one->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 1UL, "1");
+    QCOMPARE(documentBytes(*two), QByteArray("x"));
+    QVERIFY(!isModified(*two));
 }
 
 QTEST_MAIN(TstDocuments)

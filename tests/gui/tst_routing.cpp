@@ -77,6 +77,10 @@ private slots:
     void acceleratorsWinOverEditor();
     void editorKeepsItsOwnKeys();
     void nextItemFindsNext();
+    void windowKeys_data();
+    void windowKeys();
+    void disabledAcceleratorDoesNothing();
+    void exitAndAbout();
     void recentFiles();
     void windowList();
     void hints();
@@ -279,6 +283,75 @@ void TstRouting::nextItemFindsNext()
     QVERIFY(next->isEnabled());
     next->trigger();
     QCOMPARE(f.editor()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 6L);
+}
+
+void TstRouting::windowKeys_data()
+{
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("normal windows") << false;
+    QTest::newRow("maximized windows") << true;
+}
+
+void TstRouting::windowKeys()
+{
+    QFETCH(bool, maximized);
+    AppFixture f(NoDocument);
+    f.frame->routeCommand(cmd::CmFileNew);
+    TMDIScrivletChild* first = f.child();
+    if (maximized)
+        first->showMaximized();
+    f.frame->routeCommand(cmd::CmFileNew);
+    TMDIScrivletChild* second = f.child();
+    QCOMPARE(second->isMaximized(), maximized);
+    QApplication::setActiveWindow(f.frame);
+    second->client->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(f.frame));
+    QTest::keyClick(second->client, Qt::Key_F6, Qt::ControlModifier);
+    QCOMPARE(f.child(), first);
+    // Ctrl+F4 closes the active document, asking first.
+    QPointer<TMDIScrivletChild> closing = first;
+    f.dialogs.messageAnswers << QMessageBox::No;
+    QTest::keyClick(first->client, Qt::Key_F4, Qt::ControlModifier);
+    AppFixture::settle();
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(!closing);
+    QCOMPARE(f.childCount(), 1);
+    // Keys the table does not name close nothing.
+    QTest::keyClick(second->client, Qt::Key_W, Qt::ControlModifier);
+    AppFixture::settle();
+    QCOMPARE(f.childCount(), 1);
+}
+
+void TstRouting::disabledAcceleratorDoesNothing()
+{
+    AppFixture f;
+    TScrivletEdit& editor = *f.editor();
+    QApplication::setActiveWindow(f.frame);
+    editor.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(f.frame));
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::keyClick(&editor, Qt::Key_X, Qt::ControlModifier); // nothing selected: Cut is off
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
+    QCOMPARE(documentBytes(editor), QByteArray(" "));
+    f.dialogs.saveAnswers << f.path(QStringLiteral("never.htm"));
+    QTest::keyClick(&editor, Qt::Key_S, Qt::ControlModifier); // unmodified: Save is off
+    QVERIFY(f.dialogs.saveRequests.isEmpty());
+    QApplication::clipboard()->clear();
+}
+
+void TstRouting::exitAndAbout()
+{
+    AppFixture f;
+    QVERIFY(f.frame->routeCommand(cmd::CmHelpAbout));
+    QCOMPARE(f.dialogs.execTitles, QStringList{QStringLiteral("About Scrivlet")});
+    f.frame->routeCommand(cmd::CmFileNew);
+    f.dialogs.messageAnswers << QMessageBox::Cancel;
+    QVERIFY(f.frame->routeCommand(cmd::CmExit));
+    QCOMPARE(f.dialogs.messages.size(), 1); // the modified new document asked
+    QVERIFY(f.frame->isVisible());
+    f.dialogs.messageAnswers << QMessageBox::No;
+    f.frame->routeCommand(cmd::CmExit);
+    QVERIFY(!f.frame->isVisible());
 }
 
 void TstRouting::recentFiles()
