@@ -105,7 +105,12 @@ void TstDocuments::newDocument()
     QVERIFY(isModified(*f.editor()));
     QCOMPARE(f.child()->windowTitle(), QStringLiteral("New Document"));
     QVERIFY(f.editor()->FileName().isEmpty());
-    QVERIFY(f.editor()->hasFocus() || !QApplication::focusWidget()); // offscreen may give no focus at all
+
+    // The new document's editor takes the keyboard.
+    QApplication::setActiveWindow(f.frame);
+    QVERIFY(QTest::qWaitForWindowActive(f.frame));
+    f.frame->routeCommand(cmd::CmFileNew);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.editor()));
 }
 
 void TstDocuments::startupDocument_data()

@@ -51,6 +51,7 @@ private slots:
     void replaceAll();
     void replaceOneThenNext();
     void findNextKeyAfterDialogClosed();
+    void dialogGoesWithItsDocument();
 };
 
 void TstFindReplace::find_data()
@@ -160,6 +161,16 @@ void TstFindReplace::findNextKeyAfterDialogClosed()
     QVERIFY(f.frame->isCommandEnabled(cmd::CmEditFindNext));
     QVERIFY(f.frame->routeCommand(cmd::CmEditFindNext));
     QCOMPARE(selectionStart(*f.editor()), 6L);
+}
+
+void TstFindReplace::dialogGoesWithItsDocument()
+{
+    AppFixture f;
+    QPointer<FindReplaceDialog> dialog = openDialog(f, "abc", false, QStringLiteral("b"));
+    QVERIFY(dialog);
+    f.child()->close();
+    AppFixture::settle();
+    QVERIFY(!dialog);
 }
 
 QTEST_MAIN(TstFindReplace)

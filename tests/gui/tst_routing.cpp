@@ -72,6 +72,7 @@ private slots:
     void noDocument();
     void oneDocument();
     void tagActsOnActiveDocument();
+    void toolbarFollowsActivationAndClosing();
     void everyCommandHasItsHandler();
     void acceleratorsWinOverEditor_data();
     void acceleratorsWinOverEditor();
@@ -169,6 +170,29 @@ void TstRouting::tagActsOnActiveDocument()
     QVERIFY(f.frame->routeCommand(cmd::CmBold));
     QVERIFY(documentBytes(*first->client).contains("<b></b>"));
     QCOMPARE(documentBytes(*second->client), before);
+}
+
+void TstRouting::toolbarFollowsActivationAndClosing()
+{
+    AppFixture f(NoDocument);
+    f.frame->routeCommand(cmd::CmFileNew); // modified
+    TMDIScrivletChild* modified = f.child();
+    const QString file = f.path(QStringLiteral("t.htm"));
+    QVERIFY(writeFile(file, "t"));
+    f.dialogs.openAnswers << file;
+    f.frame->routeCommand(cmd::CmFileOpen); // not modified, nothing to undo
+    QVERIFY(!f.frame->isCommandEnabled(cmd::CmEditUndo));
+    QVERIFY(!enabledToolbarButtons(*f.frame).contains(cmd::CmFileSave));
+    f.client()->setActiveSubWindow(modified);
+    QVERIFY(enabledToolbarButtons(*f.frame).contains(cmd::CmFileSave));
+    f.dialogs.messageAnswers << QMessageBox::No;
+    modified->close();
+    AppFixture::settle();
+    QVERIFY(!enabledToolbarButtons(*f.frame).contains(cmd::CmFileSave));
+    f.child()->close();
+    AppFixture::settle();
+    QCOMPARE(f.childCount(), 0);
+    QCOMPARE(enabledToolbarButtons(*f.frame), (QSet<CommandId>{cmd::CmFileNew, cmd::CmFileOpen}));
 }
 
 void TstRouting::everyCommandHasItsHandler()
