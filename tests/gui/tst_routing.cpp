@@ -228,6 +228,11 @@ void TstRouting::acceleratorsWinOverEditor_data()
     QTest::newRow("Ctrl+Del clears all, not delete word") << QKeySequence("Ctrl+Del") << 4 << QByteArray("");
     QTest::newRow("Ctrl+Return paragraph, not a line end") << QKeySequence("Ctrl+Return") << 4 << QByteArray("word<p>");
     QTest::newRow("Alt+Return line break, not a line end") << QKeySequence("Alt+Return") << 4 << QByteArray("word<br>");
+    QTest::newRow("Ctrl+L left-aligns, not cut the line") << QKeySequence("Ctrl+L") << 0 << QByteArray("<p align=\"left\">word</p>");
+    QTest::newRow("Ctrl+R right-aligns") << QKeySequence("Ctrl+R") << 0 << QByteArray("<p align=\"right\">word</p>");
+    QTest::newRow("Ctrl+J justifies") << QKeySequence("Ctrl+J") << 0 << QByteArray("<p align=\"justify\">word</p>");
+    QTest::newRow("Ctrl+H wraps in HTML, not backspace") << QKeySequence("Ctrl+H") << 0 << QByteArray("<html>word</html>");
+    QTest::newRow("Ctrl+I italic, not a tab") << QKeySequence("Ctrl+I") << 0 << QByteArray("<i>word</i>");
     QTest::newRow("Ctrl+Alt+T previews, not a title") << QKeySequence("Ctrl+Alt+T") << 0 << QByteArray("word");
 }
 
