@@ -3,7 +3,7 @@
 # their accelerators, Save As through the real file dialog, and Alt+F4 answering the save prompt.
 # Usage: test_editor_keys.sh /path/to/scrivlet
 . "$(dirname "$0")/lib.sh"
-e2e_init "$1"
+e2e_init "${1:-}"
 
 START="$E2E_TMP/start"
 mkdir -p "$START"
