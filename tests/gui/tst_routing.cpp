@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -85,6 +86,7 @@ private slots:
     void recentFiles();
     void windowList();
     void hints();
+    void mainWindowShape();
 };
 
 void TstRouting::noDocument_data()
@@ -472,6 +474,25 @@ void TstRouting::hints()
     f.frame->statusBar()->showMessage(QStringLiteral("Creates a new window"));
     emit file->aboutToHide();
     QVERIFY(f.frame->statusBar()->currentMessage().isEmpty());
+}
+
+void TstRouting::mainWindowShape()
+{
+    AppFixture f(NoDocument); // a maximized document adds its caption, as in any multi-document frame
+    QCOMPARE(f.frame->windowTitle(), QStringLiteral("Scrivlet"));
+    QStringList menus;
+    for (QAction* top : f.frame->menuBar()->actions())
+        menus << top->text();
+    QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Insert", "&Style", "&Breaks", "Str&ucture", "&Window", "&Help"}));
+    QCOMPARE(f.frame->toolbar()->windowTitle(), QStringLiteral("Toolbar"));
+    QVERIFY(f.frame->toolbar()->isMovable());
+    QVERIFY(f.frame->toolbar()->isFloatable());
+    QCOMPARE(f.frame->toolBarArea(f.frame->toolbar()), Qt::TopToolBarArea);
+    QStringList indicators;
+    for (QLabel* label : f.frame->statusBar()->findChildren<QLabel*>())
+        indicators << label->text();
+    for (const char* text : {"CAPS", "NUM", "SCRL"})
+        QVERIFY2(indicators.contains(QLatin1String(text)), text);
 }
 
 QTEST_MAIN(TstRouting)
