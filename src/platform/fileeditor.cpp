@@ -1,5 +1,9 @@
 #include "platform/fileeditor.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
@@ -35,8 +39,29 @@ const ResponseTable<FileEditor>& editorTable()
 
 } // namespace
 
+namespace {
+
+// QScintilla's accessibility interface turns the caret into a character offset by counting from the
+// document's start at every keystroke and caret move: half a second per key at the end of a 100 MB
+// page. While no assistive technology listens, the editor gets a plain widget interface instead.
+QAccessibleInterface* plainEditorAccessible(const QString& className, QObject* object)
+{
+    if (QAccessible::isActive() || !object || !object->isWidgetType()
+        || !object->inherits("QsciScintillaBase") || className != QLatin1String("QsciScintillaBase"))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::EditableText);
+}
+
+} // namespace
+
 FileEditor::FileEditor(QWidget* parent) : QsciScintilla(parent)
 {
+    // Installed after QScintilla's own factory (made with the first editor), so it is asked first.
+    static const bool installed = [] {
+        QAccessible::installFactory(plainEditorAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
     connect(this, &QsciScintilla::selectionChanged, this, &FileEditor::commandStateChanged);
     connect(this, &QsciScintilla::modificationChanged, this, &FileEditor::commandStateChanged);
     connect(this, &QsciScintilla::textChanged, this, &FileEditor::commandStateChanged);
@@ -246,6 +271,15 @@ QByteArray FileEditor::encodeForDocument(const QString& text) const
     return SendScintilla(SCI_GETCODEPAGE) == SC_CP_UTF8 ? text.toUtf8() : text.toLatin1();
 }
 
+bool FileEditor::fitsDocument(const QString& text) const
+{
+    // An 8-bit document holds no character above U+00FF: such a search text can never match, and
+    // its encoding would stand "?" in for it.
+    if (SendScintilla(SCI_GETCODEPAGE) == SC_CP_UTF8)
+        return true;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
 namespace {
 
 int searchFlags(bool matchCase, bool wholeWord)
@@ -269,7 +303,9 @@ bool FileEditor::findNext(const QString& text, bool matchCase, bool wholeWord, b
         SendScintilla(SCI_SETTARGETSTART, selStart);
         SendScintilla(SCI_SETTARGETEND, 0L);
     }
-    const long found = SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(needle.size()), needle.constData());
+    const long found = fitsDocument(text)
+        ? SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(needle.size()), needle.constData())
+        : -1L;
     if (found < 0) {
         showMessage(tr("Cannot find \"%1\".").arg(text), QMessageBox::Warning, QMessageBox::Ok);
         return false;
@@ -306,6 +342,10 @@ int FileEditor::replaceAll(const QString& text, const QString& replacement, bool
     const QByteArray with = encodeForDocument(replacement);
     if (needle.isEmpty())
         return 0;
+    if (!fitsDocument(text)) {
+        showMessage(tr("Cannot find \"%1\".").arg(text), QMessageBox::Warning, QMessageBox::Ok);
+        return 0;
+    }
     int count = 0;
     long from = 0;
     SendScintilla(SCI_SETSEARCHFLAGS, searchFlags(matchCase, wholeWord));
