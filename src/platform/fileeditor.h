@@ -95,6 +95,7 @@ protected:
 private:
     void openSearchDialog(bool replace);
     QByteArray encodeForDocument(const QString& text) const;
+    bool fitsDocument(const QString& text) const;
 
     QString fileName_;
     QString searchText_;

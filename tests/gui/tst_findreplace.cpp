@@ -71,6 +71,8 @@ void TstFindReplace::find_data()
     QTest::newRow("whole word skips a part") << QByteArray("abc ab") << "ab" << false << true << true << 0L << 4L << 6L;
     QTest::newRow("8-bit document, non-ASCII needle") << QByteArray("x caf\xe9!") << QStringLiteral("caf\u00e9") << false
                                                       << false << true << 0L << 2L << 6L;
+    QTest::newRow("8-bit document: a needle beyond Latin-1 does not match \"?\"")
+        << QByteArray("a ? b") << QStringLiteral("\u20ac") << false << false << true << 0L << -1L << -1L;
     QTest::newRow("UTF-8 document, non-ASCII needle") << QByteArray("x caf\xc3\xa9!") << QStringLiteral("caf\u00e9")
                                                       << false << false << true << 0L << 2L << 7L;
 }
@@ -111,6 +113,8 @@ void TstFindReplace::replaceAll_data()
     QTest::newRow("every match") << QByteArray("<B>x</B><B>") << "B" << "b" << QByteArray("<b>x</b><b>");
     QTest::newRow("replacement holding the needle ends") << QByteArray("a a") << "a" << "aa" << QByteArray("aa aa");
     QTest::newRow("empty replacement removes") << QByteArray("a-b-c") << "-" << "" << QByteArray("abc");
+    QTest::newRow("8-bit document: a needle beyond Latin-1 replaces no \"?\"")
+        << QByteArray("\xe9?") << QStringLiteral("\u20ac") << "x" << QByteArray("\xe9?");
     QTest::newRow("8-bit bytes stay 8-bit") << QByteArray("\xe9t\xe9") << QStringLiteral("\u00e9") << QStringLiteral("\u00e8")
                                             << QByteArray("\xe8t\xe8");
 }
@@ -127,6 +131,11 @@ void TstFindReplace::replaceAll()
     dialog->setOptions(true, false, true);
     emit dialog->replaceAllRequested();
     QCOMPARE(documentBytes(*f.editor()), expected);
+    if (expected == doc) {
+        QCOMPARE(f.dialogs.messages.value(0).text, QStringLiteral("Cannot find \"%1\".").arg(needle));
+        QVERIFY(!isModified(*f.editor()));
+        return;
+    }
     QVERIFY(isModified(*f.editor()));
     // One undo step takes it all back.
     f.frame->routeCommand(cmd::CmEditUndo);
