@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPointer>
@@ -135,6 +136,8 @@ void TMDIScrivletChild::CmFilePrint()
     printer->setDocName(kJobTitle);
     printer->setPrintRange(QPrinter::AllPages);
     printer->setFromTo(0, 0);
+    const QString printerBefore = printer->printerName();
+    const QPageLayout layoutBefore = printer->pageLayout();
     {
         QPrintDialog dialog(printer, this);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -144,6 +147,12 @@ void TMDIScrivletChild::CmFilePrint()
             return;
     }
     printer->setPrintRange(QPrinter::AllPages);
+    // The toolkit's print dialog puts the printer's default paper back when it closes; the paper
+    // chosen in Print Setup for this window stays unless another printer or paper was chosen.
+    const QPageSize defaultPaper = QPrinterInfo(*printer).defaultPageSize();
+    if (printer->printerName() == printerBefore && !layoutBefore.pageSize().isEquivalentTo(defaultPaper)
+        && printer->pageLayout().pageSize().isEquivalentTo(defaultPaper))
+        printer->setPageLayout(layoutBefore);
 
     ++Printing;
     QPointer<TMDIScrivletChild> self(this);

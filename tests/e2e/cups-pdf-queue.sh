@@ -43,9 +43,13 @@ if ! lpstat -p "$QUEUE" >/dev/null 2>&1; then
   fi
   lpadmin -p "$QUEUE" -E -v cups-pdf:/ -m "$model"
 fi
+# The default PostScript step turns fonts into glyphs without their characters, which leaves the
+# PDF's text unreadable to pdftotext; poppler's cairo renderer keeps it.
+lpadmin -p "$QUEUE" -o pdftops-renderer-default=pdftocairo
 cupsenable "$QUEUE" 2>/dev/null || true
 cupsaccept "$QUEUE" 2>/dev/null || true
 lpadmin -d "$QUEUE"
+cancel -a "$QUEUE" 2>/dev/null || true # leftovers of earlier runs would hold up the queue
 lpoptions -d "$QUEUE" >/dev/null
 
 # cups-pdf writes a job of a local user under the "Out" folder of its configuration, where ${HOME}
