@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -296,6 +297,16 @@ void TstRouting::editorKeepsItsOwnKeys()
     QCOMPARE(documentBytes(editor), QByteArray("\r\n<i> "));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab"));
     QApplication::clipboard()->clear();
+    // Text from an input method arrives as UTF-8 bytes, with the same signals.
+    changed.clear();
+    QInputMethodEvent compose;
+    compose.setCommitString(QStringLiteral("\u00e9"));
+    QCoreApplication::sendEvent(&editor, &compose);
+    QCOMPARE(documentBytes(editor), QByteArray("\xc3\xa9\r\n<i> "));
+    QVERIFY(changed.count() >= 1);
+    QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(documentBytes(editor), QByteArray("\r\n<i> "));
+
 }
 
 void TstRouting::nextItemFindsNext()
@@ -410,6 +421,18 @@ void TstRouting::recentFiles()
     QCOMPARE(actions[exit - 3]->text(), QStringLiteral("&1 ") + b);
     QVERIFY(actions[exit - 4]->isSeparator());
     QVERIFY(actions[exit - 2]->statusTip().isEmpty());
+
+    // Pointing at an item shows its hint; pointing at an entry empties the area.
+    f.frame->menuBar()->setActiveAction(file->menuAction());
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    QTest::mouseMove(file, file->actionGeometry(f.frame->menuAction(cmd::CmFileNew)).center());
+    QCOMPARE(f.frame->statusBar()->currentMessage(), QStringLiteral("Creates a new window"));
+    QTest::mouseMove(file, file->actionGeometry(actions[exit - 2]).center());
+    QCOMPARE(f.frame->statusBar()->currentMessage(), QString());
+    QTest::mouseMove(file, file->actionGeometry(f.frame->menuAction(cmd::CmExit)).center());
+    QCOMPARE(f.frame->statusBar()->currentMessage(), QStringLiteral("Quits Scrivlet and prompts to save the documents"));
+    file->hide();
+    QCOMPARE(f.frame->statusBar()->currentMessage(), QString());
 
     actions[exit - 2]->trigger();
     QCOMPARE(f.childCount(), 1);
