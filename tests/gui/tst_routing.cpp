@@ -425,6 +425,7 @@ void TstRouting::recentFiles()
     // Pointing at an item shows its hint; pointing at an entry empties the area.
     f.frame->menuBar()->setActiveAction(file->menuAction());
     QVERIFY(QTest::qWaitForWindowExposed(file));
+    actions = file->actions(); // showing the menu made the entries anew
     QTest::mouseMove(file, file->actionGeometry(f.frame->menuAction(cmd::CmFileNew)).center());
     QCOMPARE(f.frame->statusBar()->currentMessage(), QStringLiteral("Creates a new window"));
     QTest::mouseMove(file, file->actionGeometry(actions[exit - 2]).center());
@@ -448,9 +449,10 @@ void TstRouting::windowList()
     QVERIFY(writeFile(file, "w"));
     f.dialogs.openAnswers << file;
     f.frame->routeCommand(cmd::CmFileOpen);
-    QMenu* window = shownMenu(*f.frame, cmd::CmCascadeChildren);
+    QMenu* window = menuHolding(*f.frame, cmd::CmCascadeChildren);
     QVERIFY(window);
-    emit window->aboutToShow();
+    f.frame->menuBar()->setActiveAction(window->menuAction()); // opened from the menu bar, as a user does
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     const QList<QAction*> actions = window->actions();
     QAction* first = actions.value(actions.size() - 2);
     QAction* second = actions.value(actions.size() - 1);
@@ -459,7 +461,11 @@ void TstRouting::windowList()
     QCOMPARE(second->text(), QStringLiteral("&2 ") + file);
     QVERIFY(!first->isChecked());
     QVERIFY(second->isChecked());
-    QVERIFY(first->statusTip().isEmpty());
+    QTest::mouseMove(window, window->actionGeometry(f.frame->menuAction(cmd::CmTileChildren)).center());
+    QVERIFY(!f.frame->statusBar()->currentMessage().isEmpty());
+    QTest::mouseMove(window, window->actionGeometry(first).center());
+    QCOMPARE(f.frame->statusBar()->currentMessage(), QString());
+    window->hide();
     first->trigger();
     QCOMPARE(f.child()->windowTitle(), QStringLiteral("New Document"));
 }
@@ -492,6 +498,14 @@ void TstRouting::hints()
         QCOMPARE(button->statusTip(), QString::fromStdString(statusHint(item.id)));
         QCOMPARE(button->toolTip().isEmpty(), item.id == cmd::CmEditFindNext);
     }
+    // Pointing at the find-next button shows its hint.
+    const int findNext = int(std::find_if(scrivlet::toolbar().begin(), scrivlet::toolbar().end(),
+                                          [](const ToolbarItem& i) { return i.id == cmd::CmEditFindNext; })
+                             - scrivlet::toolbar().begin());
+    QWidget* button = f.frame->toolbar()->widgetForAction(buttons.value(findNext));
+    QVERIFY(button);
+    QTest::mouseMove(button);
+    QCOMPARE(f.frame->statusBar()->currentMessage(), QStringLiteral("Finds the next match"));
     // Closing a menu clears the hint.
     QMenu* file = menuHolding(*f.frame, cmd::CmExit);
     f.frame->statusBar()->showMessage(QStringLiteral("Creates a new window"));
