@@ -80,6 +80,8 @@ private slots:
     void saveAsFromPromptRenamesItsOwnWindow();
     void recentEntryOfMissingFile();
     void sameFileTwice();
+    void openFilterRemembered();
+    void namedDocumentPromptAndIdleSave();
 };
 
 void TstDocuments::newDocument_data()
@@ -495,6 +497,44 @@ void TstDocuments::sameFileTwice()
     one->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 1UL, "1");
     QCOMPARE(documentBytes(*two), QByteArray("x"));
     QVERIFY(!isModified(*two));
+}
+
+void TstDocuments::openFilterRemembered()
+{
+    struct PickSecondFilter : QueuedDialogs {
+        QString getOpenFileName(QWidget* parent, FileRequest& request) override
+        {
+            const QString answer = QueuedDialogs::getOpenFileName(parent, request);
+            request.selectedFilter = 1;
+            return answer;
+        }
+    } dialogs;
+    AppFixture f;
+    DialogProvider::setInstance(&dialogs);
+    f.frame->routeCommand(cmd::CmFileOpen);
+    f.frame->routeCommand(cmd::CmFileOpen);
+    DialogProvider::setInstance(&f.dialogs);
+    QCOMPARE(dialogs.openRequests.size(), 2);
+    QCOMPARE(dialogs.openRequests[0].selectedFilter, 0);
+    QCOMPARE(dialogs.openRequests[1].selectedFilter, 1);
+}
+
+void TstDocuments::namedDocumentPromptAndIdleSave()
+{
+    AppFixture f;
+    const QString path = f.path(QStringLiteral("named.htm"));
+    QVERIFY(writeFile(path, "n"));
+    f.dialogs.openAnswers << path;
+    f.frame->routeCommand(cmd::CmFileOpen);
+    // Save with nothing changed writes nothing.
+    QVERIFY(QFile::remove(path));
+    f.editor()->Save();
+    QVERIFY(!QFile::exists(path));
+    // The prompt names the file.
+    typeText(*f.editor(), "x");
+    f.dialogs.messageAnswers << QMessageBox::Cancel;
+    f.child()->close();
+    QCOMPARE(f.dialogs.messages.value(0).text, SavePrompt.arg(path));
 }
 
 QTEST_MAIN(TstDocuments)
