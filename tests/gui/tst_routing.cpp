@@ -254,6 +254,8 @@ void TstRouting::acceleratorsWinOverEditor()
     const QKeyCombination combination = key[0];
     QTest::keyClick(&editor, combination.key(), combination.keyboardModifiers());
     QCOMPARE(documentBytes(editor), expected);
+    if (expected.isEmpty())
+        QVERIFY2(!f.frame->isCommandEnabled(cmd::CmEditClear), "Clear All offered on an empty document");
     if (combination == QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_T)) {
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("Save File Before Continuing?"));
@@ -297,6 +299,11 @@ void TstRouting::editorKeepsItsOwnKeys()
     QCOMPARE(documentBytes(editor), QByteArray("\r\n<i> "));
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("ab"));
     QApplication::clipboard()->clear();
+    // Del keeps its editor meaning: the line end after the caret goes, both of its bytes.
+    QTest::keyClick(&editor, Qt::Key_Delete);
+    QCOMPARE(documentBytes(editor), QByteArray("<i> "));
+    QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(documentBytes(editor), QByteArray("\r\n<i> "));
     // Text from an input method arrives as UTF-8 bytes, with the same signals.
     changed.clear();
     QInputMethodEvent compose;
