@@ -17,8 +17,13 @@ namespace {
 bool startBrowser(const BrowserLaunch& launch)
 {
     switch (launch.kind) {
-    case BrowserLaunch::Kind::OpenWithDesktop:
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(launch.file.c_str())));
+    case BrowserLaunch::Kind::OpenWithDesktop: {
+        const QString file = QFile::decodeName(launch.file.c_str());
+        // Platforms without a desktop launcher of their own (such as the off-screen one) go to
+        // xdg-open directly.
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(file))
+               || QProcess::startDetached(QStringLiteral("xdg-open"), {file});
+    }
     case BrowserLaunch::Kind::StartProgram: {
         QStringList arguments;
         for (const std::string& a : launch.arguments)
