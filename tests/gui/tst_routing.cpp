@@ -85,6 +85,7 @@ private slots:
     void disabledAcceleratorDoesNothing();
     void exitAndAbout();
     void recentFiles();
+    void recentFilesSizeZero();
     void windowList();
     void hints();
     void mainWindowShape();
@@ -448,6 +449,20 @@ void TstRouting::recentFiles()
     QCOMPARE(f.child()->windowTitle(), a);
     QCOMPARE(documentBytes(*f.editor()), QByteArray("A"));
     QCOMPARE(f.app->GetMenuText(TRecentFiles::FirstCommandId), b.toStdString()); // order unchanged
+}
+
+void TstRouting::recentFilesSizeZero()
+{
+    AppFixture f(QByteArray("[Options]\r\nBlankFile=0\r\nMRUSize=0\r\n"));
+    QMenu* file = menuHolding(*f.frame, cmd::CmExit);
+    const qsizetype plain = file->actions().size();
+    const QString path = f.path(QStringLiteral("z.htm"));
+    QVERIFY(writeFile(path, "z"));
+    f.dialogs.openAnswers << path;
+    f.frame->routeCommand(cmd::CmFileOpen);
+    QCOMPARE(f.childCount(), 1);
+    emit file->aboutToShow();
+    QCOMPARE(file->actions().size(), plain);
 }
 
 void TstRouting::windowList()
