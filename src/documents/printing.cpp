@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPicture>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <Qsci/qsciscintillabase.h>
+#include <vector>
 
 #include "documents/mdichild.h"
 #include "documents/scrivletedit.h"
@@ -30,7 +32,7 @@ QPrinter* printerOf(TMDIScrivletChild& child)
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return nullptr;
-        child.Printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        child.Printer = std::make_unique<QPrinter>(info);
     }
     return child.Printer.get();
 }
@@ -76,9 +78,10 @@ private:
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
 
-// Lays the editor's whole text out page by page on `printer`, in the editor's fonts, over the
-// printer's printable area; between pages the waiting events are handled and `progress` is asked
-// whether to go on. An empty document sends no page.
+// Lays the editor's whole text out page by page for `printer`, in the editor's fonts, over the
+// printer's printable area, and prints it; between pages the waiting events are handled and
+// `progress` is asked whether to go on. The pages are recorded first and spooled only when all are
+// ready, so a cancelled run prints nothing. An empty document sends no page.
 PrintOutcome printPages(QsciScintillaBase& editor, QPrinter& printer, PrintProgress& progress)
 {
     const long length = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
@@ -88,39 +91,43 @@ PrintOutcome printPages(QsciScintillaBase& editor, QPrinter& printer, PrintProgr
     editor.SendScintilla(QsciScintillaBase::SCI_SETPRINTCOLOURMODE, QsciScintillaBase::SC_PRINT_NORMAL);
     editor.SendScintilla(QsciScintillaBase::SCI_SETPRINTWRAPMODE, QsciScintillaBase::SC_WRAP_WORD);
 
-    QPainter painter;
-    QRect area;
-    long pos = 0;
-    bool first = true;
-    PrintOutcome outcome = PrintOutcome::Printed;
-    while (pos < length) {
+    // Recorded pages use the recording's resolution; the printer's painter scales them to its own.
+    const QPicture probe;
+    const qreal scaleX = qreal(printer.logicalDpiX()) / probe.logicalDpiX();
+    const qreal scaleY = qreal(printer.logicalDpiY()) / probe.logicalDpiY();
+    const QRect area(0, 0, int(printer.width() / scaleX), int(printer.height() / scaleY));
+
+    std::vector<QPicture> pages;
+    for (long pos = 0; pos < length;) {
         QApplication::processEvents();
-        if (progress.cancelled()) {
-            outcome = PrintOutcome::Cancelled;
-            break;
-        }
-        if (first) {
-            // The job starts with its first page, so a cancel before it sends nothing.
-            if (!painter.begin(&printer))
-                return PrintOutcome::Failed;
-            area = QRect(0, 0, printer.width(), printer.height());
-        } else if (!printer.newPage()) {
-            outcome = PrintOutcome::Failed;
-            break;
-        }
-        first = false;
-        const long next = editor.SendScintilla(QsciScintillaBase::SCI_FORMATRANGE, 1, &painter, area, pos, length);
-        if (next <= pos) { // nothing fitted on a page: stop rather than loop for ever
-            outcome = PrintOutcome::Failed;
-            break;
-        }
+        if (progress.cancelled())
+            return PrintOutcome::Cancelled;
+        QPicture page;
+        QPainter recorder(&page);
+        const long next = editor.SendScintilla(QsciScintillaBase::SCI_FORMATRANGE, 1, &recorder, area, pos, length);
+        recorder.end();
+        if (next <= pos) // nothing fitted on a page: stop rather than loop for ever
+            return PrintOutcome::Failed;
+        pages.push_back(page);
         pos = next;
     }
-    if (painter.isActive()) {
-        if (outcome == PrintOutcome::Cancelled)
-            printer.abort(); // where the platform allows it, the pages drawn so far are dropped
-        painter.end();
+    QApplication::processEvents();
+    if (progress.cancelled())
+        return PrintOutcome::Cancelled;
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return PrintOutcome::Failed;
+    painter.scale(scaleX, scaleY);
+    PrintOutcome outcome = PrintOutcome::Printed;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !printer.newPage()) {
+            outcome = PrintOutcome::Failed;
+            break;
+        }
+        painter.drawPicture(0, 0, pages[i]);
     }
+    painter.end();
     if (outcome == PrintOutcome::Printed && printer.printerState() == QPrinter::Error)
         outcome = PrintOutcome::Failed;
     return outcome;

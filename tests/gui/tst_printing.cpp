@@ -252,6 +252,30 @@ private slots:
         QVERIFY(child->isEnabled());
     }
 
+    // Cancel between pages: the pages drawn so far are not printed either.
+    void cancelAfterFirstPagePrintsNothing()
+    {
+        if (!queueProblem_.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no CUPS PDF queue: ") + queueProblem_));
+        QByteArray text;
+        for (int i = 0; i < 400; ++i)
+            text += "<p>line " + QByteArray::number(i) + "</p>\n";
+        setText(*newDocument(), text);
+        dialogs_.whilePrinting = [] {
+            QTimer::singleShot(0, [] { // the next event round: after the first page
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w->isVisible() && w->windowTitle() == QLatin1String("Printing"))
+                        if (auto* cancel = w->findChild<QPushButton*>())
+                            cancel->click();
+            });
+        };
+        const int jobsBefore = jobCount();
+        app_->mainWindow()->routeCommand(cmd::CmFilePrint);
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QCOMPARE(dialogs_.messages[0].text, QStringLiteral("'Document' not printed. Printing canceled."));
+        QCOMPARE(jobCount(), jobsBefore);
+    }
+
     void printDialogCancelledDoesNothing()
     {
         if (!queueProblem_.isEmpty())
