@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev
   fonts-dejavu-core fontconfig
   xvfb jwm xdotool x11-utils
-  xdg-utils
+  xdg-utils file
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
 
