@@ -32,7 +32,9 @@ QPrinter* printerOf(TMDIScrivletChild& child)
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return nullptr;
-        child.Printer = std::make_unique<QPrinter>(info);
+        // Screen resolution: the pages are recorded at that resolution and replayed unscaled, and the
+        // spooled pages hold text and vectors, so nothing is lost on paper.
+        child.Printer = std::make_unique<QPrinter>(info, QPrinter::ScreenResolution);
     }
     return child.Printer.get();
 }
