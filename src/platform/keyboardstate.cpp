@@ -13,11 +13,13 @@ std::optional<LockKeyState> currentLockKeyState()
     Display* display = x11 ? x11->display() : nullptr;
     if (!display)
         return std::nullopt;
-    unsigned int indicators = 0;
-    if (XkbGetIndicatorState(display, XkbUseCoreKbd, &indicators) != Success)
-        return std::nullopt;
-    // The core keyboard's standard indicator order: Caps Lock, Num Lock, Scroll Lock.
-    return LockKeyState{(indicators & 0x1) != 0, (indicators & 0x2) != 0, (indicators & 0x4) != 0};
+    // Each indicator is looked up by its name: keyboards number them differently.
+    const auto isLit = [display](const char* name) {
+        const Atom atom = XInternAtom(display, name, True);
+        Bool on = False;
+        return atom != None && XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr) && on;
+    };
+    return LockKeyState{isLit("Caps Lock"), isLit("Num Lock"), isLit("Scroll Lock")};
 }
 
 } // namespace scrivlet
