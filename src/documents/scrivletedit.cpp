@@ -1,5 +1,7 @@
 #include "documents/scrivletedit.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QKeySequence>
 #include <QMessageBox>
@@ -76,7 +78,11 @@ bool TScrivletEdit::isColoured() const
 
 void TScrivletEdit::documentLoaded()
 {
-    if (SendScintilla(SCI_GETLENGTH) <= ColouringLimit)
+    const long length = SendScintilla(SCI_GETLENGTH);
+    const long lines = std::max(1L, SendScintilla(SCI_GETLINECOUNT));
+    // Very long lines stay coloured: laying out a long line of one style costs the editor far more
+    // than the lexer's many short runs do (seconds per keystroke in a minified page).
+    if (length <= ColouringLimit || length / lines > LongLineLimit)
         return;
     // Without the lexer the default style carries the font for the whole text.
     const QColor paper = lexer_->QsciLexer::defaultPaper();

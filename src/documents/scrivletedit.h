@@ -25,6 +25,8 @@ public:
     // Documents larger than this are shown without colouring: the HTML lexer styles everything
     // before the caret, which freezes the window for seconds at the end of a 100 MB page.
     static constexpr long ColouringLimit = 8L * 1024 * 1024;
+    static constexpr long LongLineLimit = 4096; // average bytes a line above which colouring stays
+
     bool isColoured() const;
 
 protected:
