@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,20 +16,11 @@
 #include "app/scrivletapp.h"
 #include "app/scrivletframe.h"
 #include "platform/dialogprovider.h"
+#include "platform/dialogunits.h"
 
 namespace scrivlet {
 
 namespace {
-
-// A control's place in dialog units (a quarter of the average character width across, an eighth of
-// the line height down), as the dialog's layout is given.
-QRect inDialogUnits(const QWidget& dialog, int left, int top, int width, int height)
-{
-    const QFontMetrics metrics(dialog.font());
-    const int x = metrics.averageCharWidth();
-    const int y = metrics.height();
-    return QRect(left * x / 4, top * y / 8, width * x / 4, height * y / 8);
-}
 
 // Digits only, at most two. A stored size that does not fit (shown whole) may still be shortened,
 // but nothing but digits can be added to it.

@@ -1,25 +1,12 @@
 #include "tags/htmlinsertdialog.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/dialogunits.h"
+
 namespace scrivlet {
-
-namespace {
-
-// A control's place in dialog units (a quarter of the average character width across, an eighth of
-// the line height down), as the dialog's layout is given.
-QRect inDialogUnits(const QWidget& dialog, int left, int top, int width, int height)
-{
-    const QFontMetrics metrics(dialog.font());
-    const int x = metrics.averageCharWidth();
-    const int y = metrics.height();
-    return QRect(left * x / 4, top * y / 8, width * x / 4, height * y / 8);
-}
-
-} // namespace
 
 THTMLInsertDialog::THTMLInsertDialog(QWidget* parent) : QDialog(parent)
 {
