@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QKeyEvent>
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -106,29 +105,6 @@ StartTimes appStart()
     return s;
 }
 
-// Writes an HTML file of exactly `size` bytes in CRLF lines, without holding it in memory.
-bool writeHtml(const QString& path, qsizetype size)
-{
-    const QByteArray unit("    <p class=\"x\">Lorem ipsum dolor sit amet, <b>consectetur</b> adipiscing.</p>\r\n");
-    QByteArray block;
-    while (block.size() + unit.size() <= (qsizetype(1) << 20))
-        block += unit;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    qsizetype left = size;
-    while (left >= block.size()) {
-        file.write(block);
-        left -= block.size();
-    }
-    while (left >= unit.size()) {
-        file.write(unit);
-        left -= unit.size();
-    }
-    file.write(QByteArray(left, ' '));
-    return file.size() == size;
-}
-
 struct Figures {
     double readMs = 0, copyMs = 0;
     double openMs = 0, keyEndMs = 0, keyAgainMs = 0, keyMiddleMs = 0, saveMs = 0;
@@ -141,13 +117,7 @@ double keystroke(scrivlet::TScrivletEdit& editor, long pos)
 {
     editor.SendScintilla(Sci::SCI_GOTOPOS, pos);
     editor.viewport()->grab(); // the caret's screen is laid out before the clock starts
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-    const Stopwatch t;
-    QApplication::sendEvent(&editor, &press);
-    QApplication::sendEvent(&editor, &release);
-    editor.viewport()->grab();
-    return t.ms();
+    return keystrokeMs(editor);
 }
 
 Figures measureFile(scrivlet::TScrivletFrame& frame, const QString& path, qsizetype size)
@@ -265,7 +235,7 @@ int main(int argc, char** argv)
         if (row.bytes > (maxMb << 20))
             continue;
         const QString path = work.filePath(QStringLiteral("page.htm"));
-        if (!writeHtml(path, row.bytes))
+        if (!writeRepeated(path, htmlLine, row.bytes))
             return 1;
         const Figures f = measureFile(*app.mainWindow(), path, row.bytes);
         const double limit = 2.5 * mib(row.bytes) + 100;

@@ -4,19 +4,13 @@
 // Usage: bench_documentio [max-MB]
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <cstdio>
-#include <malloc.h>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <string>
 
 #include "benchsupport.h"
 #include "platform/documentio.h"
@@ -27,18 +21,11 @@ namespace {
 using namespace bench;
 using Sci = QsciScintillaBase;
 
-// HTML of exactly `size` bytes: CRLF lines of markup, or one line when `minified`.
-QByteArray htmlText(qsizetype size, bool minified)
+// What the HTML is made of: CRLF lines of markup, or one line when `minified`.
+QByteArray htmlUnit(bool minified)
 {
-    const QByteArray unit = minified
-        ? QByteArray("<div class=\"c\"><a href=\"/x?id=1\">Lorem</a><span>ipsum dolor</span></div>")
-        : QByteArray("    <p class=\"x\">Lorem ipsum dolor sit amet, <b>consectetur</b> adipiscing.</p>\r\n");
-    QByteArray text;
-    text.reserve(size);
-    while (text.size() + unit.size() <= size)
-        text += unit;
-    text += QByteArray(size - text.size(), ' ');
-    return text;
+    return minified ? QByteArray("<div class=\"c\"><a href=\"/x?id=1\">Lorem</a><span>ipsum dolor</span></div>")
+                    : htmlLine;
 }
 
 struct Row {
@@ -65,14 +52,8 @@ Figures measure(const QString& in, const QString& out, const Row& row)
         f.readMs = t.ms();
     }
     {
-        const QByteArray source = htmlText(row.bytes, row.minified);
-        const Stopwatch t;
-        char* copy = static_cast<char*>(std::malloc(std::size_t(source.size())));
-        std::memcpy(copy, source.constData(), std::size_t(source.size()));
-        f.copyMs = t.ms();
-        volatile char sink = copy[source.size() - 1];
-        (void)sink;
-        std::free(copy);
+        const QByteArray source = repeatedText(htmlUnit(row.minified), row.bytes);
+        f.copyMs = copyFloorMs(source.constData(), std::size_t(source.size()));
 
         QFile file(out);
         file.open(QIODevice::WriteOnly);
@@ -111,21 +92,12 @@ Figures measure(const QString& in, const QString& out, const Row& row)
                                                  editor.SendScintilla(Sci::SCI_GETLINECOUNT) / 2);
         editor.SendScintilla(Sci::SCI_GOTOPOS, middle);
         editor.viewport()->grab();
-        const auto keystroke = [&editor] {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-            const Stopwatch t;
-            QApplication::sendEvent(&editor, &press);
-            QApplication::sendEvent(&editor, &release);
-            editor.viewport()->grab();
-            return t.ms();
-        };
-        f.keyMs = keystroke();
+        f.keyMs = keystrokeMs(editor);
         {
             const Stopwatch t;
             {
                 scrivlet::QuietEdit quiet(editor);
-                keystroke();
+                keystrokeMs(editor);
             }
             f.quietKeyMs = t.ms();
         }
@@ -168,11 +140,8 @@ int main(int argc, char** argv)
             continue;
         const QString in = dir.filePath(QStringLiteral("in.htm"));
         const QString out = dir.filePath(QStringLiteral("out.htm"));
-        {
-            QFile file(in);
-            if (!file.open(QIODevice::WriteOnly) || file.write(htmlText(row.bytes, row.minified)) != row.bytes)
-                return 1;
-        }
+        if (!writeRepeated(in, htmlUnit(row.minified), row.bytes))
+            return 1;
         const Figures f = measure(in, out, row);
         std::printf("%-13s | %8.1f %8.1f %8.1f | %8.1f %9.1f %8.1f %9.1f %8.1f %9.1f %8.1f | %s\n", row.label,
                     f.readMs, f.copyMs, f.writeMs, f.loadMs, mib(f.loadPeak), mib(f.resident), f.paintMs, f.keyMs,

@@ -10,10 +10,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <cstdio>
-#include <malloc.h>
-#include <cstring>
-#include <fstream>
-#include <string>
+#include <cstdlib>
 #include <vector>
 
 #include "benchsupport.h"
@@ -26,17 +23,8 @@ namespace {
 using namespace bench;
 using Sci = QsciScintillaBase;
 
-// HTML-like text of exactly `size` bytes, CRLF lines.
-QByteArray htmlText(qsizetype size)
-{
-    static const QByteArray line = "<p class=\"x\">Lorem ipsum dolor sit amet, <b>consectetur</b> adipiscing.</p>\r\n";
-    QByteArray text;
-    text.reserve(size);
-    while (text.size() + line.size() <= size)
-        text += line;
-    text += QByteArray(size - text.size(), 'z');
-    return text;
-}
+// The document's CRLF lines: markup without indentation.
+const QByteArray htmlUnit = htmlLine.mid(4);
 
 struct Row {
     const char* label;
@@ -61,11 +49,8 @@ int main(int argc, char** argv)
         if (row.bytes > (maxMb << 20))
             continue;
         const QString path = dir.filePath(QStringLiteral("doc.htm"));
-        {
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(htmlText(row.bytes)) != row.bytes)
-                return 1;
-        }
+        if (!writeRepeated(path, htmlUnit, row.bytes, 'z'))
+            return 1;
 
         double wrapMs = 0, undoMs = 0, editorUndoMs = 0, paintMs = 0;
         long long wrapPeak = 0;
@@ -113,15 +98,8 @@ int main(int argc, char** argv)
         std::vector<char> source(static_cast<std::size_t>(row.bytes), 'x');
         resetPeak();
         const long long before = statusBytes("VmRSS:");
-        QElapsedTimer timer;
-        timer.start();
-        char* target = static_cast<char*>(std::malloc(static_cast<std::size_t>(row.bytes)));
-        std::memcpy(target, source.data(), source.size());
-        const double copyMs = timer.nsecsElapsed() / 1e6;
-        const long long copyPeak = statusBytes("VmHWM:") - before;
-        volatile char sink = target[row.bytes - 1];
-        (void)sink;
-        std::free(target);
+        long long copyPeak = 0;
+        const double copyMs = copyFloorMs(source.data(), source.size(), &copyPeak, before);
 
         std::printf("%-8s %10.3f %14.2f %10.3f %14.3f %10.1f %11.3f %11.2f\n", row.label, wrapMs, mib(wrapPeak),
                     undoMs, editorUndoMs, paintMs, copyMs, mib(copyPeak));

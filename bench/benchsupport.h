@@ -1,9 +1,16 @@
 #pragma once
 
-// Measuring helpers shared by the benchmarks: memory from /proc/self/status, peak reset, a stopwatch.
+// Helpers shared by the benchmarks: memory from /proc/self/status, peak reset, a stopwatch, the
+// documents they measure, a typed keystroke and the copy floor.
 
+#include <QApplication>
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <Qsci/qsciscintilla.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <malloc.h>
@@ -41,5 +48,70 @@ public:
 private:
     QElapsedTimer timer_;
 };
+
+// One line of ordinary markup, CRLF-ended: what the benchmark documents are made of.
+inline const QByteArray htmlLine("    <p class=\"x\">Lorem ipsum dolor sit amet, <b>consectetur</b> adipiscing.</p>\r\n");
+
+// `unit` repeated to exactly `size` bytes; what is left over after the last whole unit is `pad`.
+inline QByteArray repeatedText(const QByteArray& unit, qsizetype size, char pad = ' ')
+{
+    QByteArray text;
+    text.reserve(size);
+    while (text.size() + unit.size() <= size)
+        text += unit;
+    text += QByteArray(size - text.size(), pad);
+    return text;
+}
+
+// Writes the bytes of repeatedText(unit, size, pad) to `path` a block at a time, never holding the
+// whole text; false unless the file holds exactly `size` bytes.
+inline bool writeRepeated(const QString& path, const QByteArray& unit, qsizetype size, char pad = ' ')
+{
+    QByteArray block;
+    while (block.size() + unit.size() <= (qsizetype(1) << 20))
+        block += unit;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    qsizetype left = size;
+    while (left >= block.size()) {
+        file.write(block);
+        left -= block.size();
+    }
+    while (left >= unit.size()) {
+        file.write(unit);
+        left -= unit.size();
+    }
+    file.write(QByteArray(left, pad));
+    return file.size() == size;
+}
+
+// One typed "a" at the caret, as the editor takes it from the keyboard, and the repaint it causes: ms.
+inline double keystrokeMs(QsciScintilla& editor)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    const Stopwatch t;
+    QApplication::sendEvent(&editor, &press);
+    QApplication::sendEvent(&editor, &release);
+    editor.viewport()->grab();
+    return t.ms();
+}
+
+// The floor for handling `size` bytes: allocating a buffer and copying `data` into it, in ms. When
+// `peakAdded` is given, it receives the peak resident size added over `before` while the copy is held.
+inline double copyFloorMs(const char* data, std::size_t size, long long* peakAdded = nullptr, long long before = 0)
+{
+    const Stopwatch t;
+    char* copy = static_cast<char*>(std::malloc(size));
+    std::memcpy(copy, data, size);
+    const double ms = t.ms();
+    if (peakAdded)
+        *peakAdded = statusBytes("VmHWM:") - before;
+    volatile char sink = copy[size - 1];
+    (void)sink;
+    std::free(copy);
+    return ms;
+}
 
 } // namespace bench
