@@ -30,15 +30,6 @@ public:
     }
 };
 
-// "a word b" with "word" selected.
-void prepare(TScrivletEdit& editor)
-{
-    editor.SendScintilla(Sci::SCI_SETTEXT, 0UL, "a word b");
-    editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
-    editor.SendScintilla(Sci::SCI_SETSAVEPOINT);
-    selectBytes(editor, 2, 6);
-}
-
 // Background and text colour of every style the HTML colouring uses, as the editor paints them.
 struct StyleColours {
     QList<long> back;
@@ -109,7 +100,7 @@ void TstColorTags::insertsCode()
     ColorDialogs dialogs;
     DialogProvider::setInstance(&dialogs);
     f.app->LCTag = lower;
-    prepare(*f.editor());
+    prepareWordSelection(*f.editor());
     dialogs.colorAnswers << colour;
     QVERIFY(f.frame->routeCommand(CommandId(command)));
     QCOMPARE(documentBytes(*f.editor()), expected);
@@ -125,7 +116,7 @@ void TstColorTags::cancelChangesNothing()
     AppFixture f;
     ColorDialogs dialogs;
     DialogProvider::setInstance(&dialogs);
-    prepare(*f.editor());
+    prepareWordSelection(*f.editor());
     const StyleColours before = styleColours(*f.editor());
     for (const CommandId command : {cmd::CmColorCode, cmd::CmBGCOLOR, cmd::CmFontColor}) {
         QVERIFY(f.frame->routeCommand(command));
@@ -162,7 +153,7 @@ void TstColorTags::bodyColourPaintsEditor()
     ColorDialogs dialogs;
     DialogProvider::setInstance(&dialogs);
     f.app->HColor = hColor;
-    prepare(*f.editor());
+    prepareWordSelection(*f.editor());
     const StyleColours before = styleColours(*f.editor());
     QVERIFY(!before.back.isEmpty());
     dialogs.colorAnswers << colour;

@@ -4,8 +4,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <functional>
-
 #include "app/scrivletapp.h"
 #include "app/scrivletframe.h"
 #include "core/commands.h"
@@ -18,26 +16,6 @@ using namespace scrivlet;
 namespace {
 
 using Sci = QsciScintillaBase;
-
-// Runs a test's answer on each dialog of the program instead of showing it.
-class AnsweringDialogs : public QueuedDialogs {
-public:
-    std::function<int(QDialog&)> answer;
-
-    int exec(QDialog& dialog) override
-    {
-        execTitles << dialog.windowTitle();
-        return answer ? answer(dialog) : QDialog::Rejected;
-    }
-};
-
-void prepare(TScrivletEdit& editor)
-{
-    editor.SendScintilla(Sci::SCI_SETTEXT, 0UL, "a word b");
-    editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
-    editor.SendScintilla(Sci::SCI_SETSAVEPOINT);
-    selectBytes(editor, 2, 6);
-}
 
 QLineEdit* field(QDialog& dialog, const char* name) { return dialog.findChild<QLineEdit*>(QLatin1String(name)); }
 
@@ -99,7 +77,7 @@ void TstFileTags::fileTag()
     QFETCH(QByteArray, expected);
     AppFixture f;
     f.app->LCTag = lower;
-    prepare(*f.editor());
+    prepareWordSelection(*f.editor());
     f.dialogs.openAnswers << path;
     QVERIFY(f.frame->routeCommand(CommandId(command)));
     QCOMPARE(documentBytes(*f.editor()), expected);
@@ -132,7 +110,7 @@ void TstFileTags::longPathGoesInWhole()
     f.app->LCTag = true;
     const QString path = QLatin1Char('/') + QString(300, QLatin1Char('D')) + QStringLiteral("/Pic.GIF");
     for (const CommandId command : {cmd::CmIMG, cmd::CmBackground, cmd::CmApplet}) {
-        prepare(*f.editor());
+        prepareWordSelection(*f.editor());
         f.dialogs.openAnswers << path;
         QVERIFY(f.frame->routeCommand(command));
         const QByteArray doc = documentBytes(*f.editor());
@@ -146,7 +124,7 @@ void TstFileTags::cancelChangesNothing()
     AppFixture f;
     AnsweringDialogs dialogs;
     DialogProvider::setInstance(&dialogs);
-    prepare(*f.editor());
+    prepareWordSelection(*f.editor());
     for (const CommandId command : {cmd::CmIMG, cmd::CmBackground, cmd::CmApplet, cmd::CmOtherTag}) {
         QVERIFY(f.frame->routeCommand(command));
         QCOMPARE(documentBytes(*f.editor()), QByteArray("a word b"));
@@ -182,7 +160,7 @@ void TstFileTags::otherTag()
     AnsweringDialogs dialogs;
     DialogProvider::setInstance(&dialogs);
     f.app->LCTag = true;
-    prepare(*f.editor());
+    prepareWordSelection(*f.editor());
     dialogs.answer = [&](QDialog& dialog) {
         field(dialog, "open")->setText(open);
         field(dialog, "close")->setText(close);
@@ -199,7 +177,7 @@ void TstFileTags::otherTagDialog()
     AppFixture f;
     AnsweringDialogs dialogs;
     DialogProvider::setInstance(&dialogs);
-    prepare(*f.editor());
+    prepareWordSelection(*f.editor());
     QStringList seen; // the fields as each use of the dialog starts
     dialogs.answer = [&](QDialog& dialog) {
         QLineEdit* open = field(dialog, "open");

@@ -7,8 +7,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <functional>
-
 #include "app/optionsdialog.h"
 #include "app/scrivletapp.h"
 #include "app/scrivletframe.h"
@@ -18,17 +16,6 @@
 using namespace scrivlet;
 
 namespace {
-
-class AnsweringDialogs : public QueuedDialogs {
-public:
-    std::function<int(QDialog&)> answer;
-
-    int exec(QDialog& dialog) override
-    {
-        execTitles << dialog.windowTitle();
-        return answer ? answer(dialog) : QDialog::Rejected;
-    }
-};
 
 // The browser controls' state: "<radio> path=<text> ro=<0|1> browse=<0|1>".
 QString browserState(const TOptionsDialog& d)

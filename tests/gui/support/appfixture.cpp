@@ -48,6 +48,12 @@ int QueuedDialogs::exec(QDialog& dialog)
     return QDialog::Rejected;
 }
 
+int AnsweringDialogs::exec(QDialog& dialog)
+{
+    execTitles << dialog.windowTitle();
+    return answer ? answer(dialog) : QDialog::Rejected;
+}
+
 AppFixture::AppFixture(const QByteArray& iniText)
 {
     QApplication::setApplicationName(QStringLiteral("Scrivlet"));
@@ -98,6 +104,14 @@ long caretOf(TScrivletEdit& editor) { return editor.SendScintilla(QsciScintillaB
 void selectBytes(TScrivletEdit& editor, long from, long to)
 {
     editor.SendScintilla(QsciScintillaBase::SCI_SETSEL, from, to);
+}
+
+void prepareWordSelection(TScrivletEdit& editor)
+{
+    editor.SendScintilla(QsciScintillaBase::SCI_SETTEXT, 0UL, "a word b");
+    editor.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    editor.SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    selectBytes(editor, 2, 6);
 }
 
 QByteArray readFile(const QString& path)

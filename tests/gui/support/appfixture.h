@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "platform/dialogprovider.h"
@@ -43,6 +44,14 @@ public:
     int exec(QDialog& dialog) override;
 };
 
+// Runs a test's answer on each dialog of the program instead of showing it (none set: Cancel).
+class AnsweringDialogs : public QueuedDialogs {
+public:
+    std::function<int(QDialog&)> answer;
+
+    int exec(QDialog& dialog) override;
+};
+
 // The program as main() makes it, in a fresh temporary start folder: the settings file there holds
 // `iniText` (none when empty), the dialogs are answered by `dialogs`, the main window is shown.
 class AppFixture {
@@ -71,6 +80,8 @@ bool isModified(TScrivletEdit& editor);
 long caretOf(TScrivletEdit& editor);
 // Selects byte range [from, to).
 void selectBytes(TScrivletEdit& editor, long from, long to);
+// Makes the document an unmodified "a word b", nothing to undo, with "word" selected.
+void prepareWordSelection(TScrivletEdit& editor);
 QByteArray readFile(const QString& path);
 bool writeFile(const QString& path, const QByteArray& bytes);
 
