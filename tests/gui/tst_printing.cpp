@@ -103,6 +103,24 @@ void setText(TMDIScrivletChild& child, const QByteArray& text)
     child.client->SendScintilla(QsciScintillaBase::SCI_SETTEXT, text.constData());
 }
 
+// The visible "Printing" progress windows (one while a job is printed).
+QList<QWidget*> printingWindows()
+{
+    QList<QWidget*> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == QLatin1String("Printing"))
+            windows << w;
+    return windows;
+}
+
+// Presses Cancel on the progress window, as the user would.
+void cancelPrinting()
+{
+    for (QWidget* w : printingWindows())
+        if (auto* cancel = w->findChild<QPushButton*>())
+            cancel->click();
+}
+
 } // namespace
 
 class TestPrinting : public QObject {
@@ -193,10 +211,9 @@ private slots:
         QStringList seen;
         bool disabledMeanwhile = false;
         dialogs_.whilePrinting = [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible() && w->windowTitle() == QLatin1String("Printing"))
-                    for (auto* label : w->findChildren<QLabel*>())
-                        seen << label->text();
+            for (QWidget* w : printingWindows())
+                for (auto* label : w->findChildren<QLabel*>())
+                    seen << label->text();
             disabledMeanwhile = !child->isEnabled();
         };
         QString pdf;
@@ -236,12 +253,7 @@ private slots:
             QSKIP(qPrintable(QStringLiteral("no CUPS PDF queue: ") + queueProblem_));
         TMDIScrivletChild* child = newDocument();
         setText(*child, "<p>never printed</p>\n");
-        dialogs_.whilePrinting = [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible() && w->windowTitle() == QLatin1String("Printing"))
-                    if (auto* cancel = w->findChild<QPushButton*>())
-                        cancel->click();
-        };
+        dialogs_.whilePrinting = [] { cancelPrinting(); };
         const int jobsBefore = jobCount();
         app_->mainWindow()->routeCommand(cmd::CmFilePrint);
 
@@ -262,12 +274,7 @@ private slots:
             text += "<p>line " + QByteArray::number(i) + "</p>\n";
         setText(*newDocument(), text);
         dialogs_.whilePrinting = [] {
-            QTimer::singleShot(0, [] { // the next event round: after the first page
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    if (w->isVisible() && w->windowTitle() == QLatin1String("Printing"))
-                        if (auto* cancel = w->findChild<QPushButton*>())
-                            cancel->click();
-            });
+            QTimer::singleShot(0, [] { cancelPrinting(); }); // the next event round: after the first page
         };
         const int jobsBefore = jobCount();
         app_->mainWindow()->routeCommand(cmd::CmFilePrint);
