@@ -36,6 +36,7 @@ LockIndicators::LockIndicators(QStatusBar* bar)
 
 void LockIndicators::refresh()
 {
+    refreshPending_ = false;
     const LockKeyState state = currentLockKeyState().value_or(LockKeyState{});
     caps_->setEnabled(state.caps);
     num_->setEnabled(state.num);
@@ -50,7 +51,11 @@ bool LockIndicators::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ApplicationActivate:
     case QEvent::WindowActivate:
         // The indicator changes after the lock key's own event: read it once that event is done.
-        QMetaObject::invokeMethod(this, &LockIndicators::refresh, Qt::QueuedConnection);
+        // A key event passes through several objects; they share one read.
+        if (!refreshPending_) {
+            refreshPending_ = true;
+            QMetaObject::invokeMethod(this, &LockIndicators::refresh, Qt::QueuedConnection);
+        }
         break;
     default:
         break;

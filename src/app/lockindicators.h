@@ -22,6 +22,7 @@ private:
     QLabel* caps_;
     QLabel* num_;
     QLabel* scroll_;
+    bool refreshPending_ = false; // one read of the keyboard per burst of events
 };
 
 } // namespace scrivlet
